@@ -12,9 +12,6 @@ std::optional<PlatformVersion>& Override() {
 }  // namespace
 
 PlatformVersion CurrentPlatformVersion() {
-#ifdef _WIN32
-    // Windows builds read the real version in the winspool layer's sibling; NT is all that still runs.
-#endif
     return Override().value_or(PlatformVersion{});
 }
 
