@@ -1,0 +1,26 @@
+#include "platform/HelpViewer.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+HelpOpener& Opener() {
+    static HelpOpener opener;
+    return opener;
+}
+}  // namespace
+
+bool OpenHelpFile(const QString& path) {
+    if (Opener()) return Opener()(path);
+    // The viewer launcher succeeds even for a missing file, so check it first.
+    QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable()) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void SetHelpOpenerForTesting(HelpOpener opener) { Opener() = std::move(opener); }
+
+}  // namespace platform
