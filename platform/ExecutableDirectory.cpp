@@ -14,10 +14,13 @@ QString& Override() {
 
 QString ExecutableDirectory() {
     QString dir = Override().isEmpty() ? QCoreApplication::applicationDirPath() : Override();
-    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
     return dir;
 }
 
-void SetExecutableDirectoryForTesting(const QString& directory) { Override() = directory; }
+void SetExecutableDirectoryForTesting(const QString& directory) {
+    Override() = directory;
+}
 
 }  // namespace platform

@@ -14,13 +14,17 @@ HelpOpener& Opener() {
 }  // namespace
 
 bool OpenHelpFile(const QString& path) {
-    if (Opener()) return Opener()(path);
+    if (Opener())
+        return Opener()(path);
     // The viewer launcher succeeds even for a missing file, so check it first.
     QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable()) return false;
+    if (!info.isFile() || !info.isReadable())
+        return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
-void SetHelpOpenerForTesting(HelpOpener opener) { Opener() = std::move(opener); }
+void SetHelpOpenerForTesting(HelpOpener opener) {
+    Opener() = std::move(opener);
+}
 
 }  // namespace platform

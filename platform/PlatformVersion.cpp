@@ -15,7 +15,11 @@ PlatformVersion CurrentPlatformVersion() {
     return Override().value_or(PlatformVersion{});
 }
 
-void SetPlatformVersionForTesting(const PlatformVersion& version) { Override() = version; }
-void ResetPlatformVersion() { Override().reset(); }
+void SetPlatformVersionForTesting(const PlatformVersion& version) {
+    Override() = version;
+}
+void ResetPlatformVersion() {
+    Override().reset();
+}
 
 }  // namespace platform

@@ -20,6 +20,8 @@ void ExitProcess(int status) {
     std::exit(status);
 }
 
-void SetExitHandlerForTesting(ExitHandler handler) { Handler() = std::move(handler); }
+void SetExitHandlerForTesting(ExitHandler handler) {
+    Handler() = std::move(handler);
+}
 
 }  // namespace platform

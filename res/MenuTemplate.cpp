@@ -32,10 +32,9 @@ const std::vector<MenuTemplateItem>* FindMenuTemplate(int id) {
 
 const std::vector<Accelerator>* FindAcceleratorTable(int id) {
     static const std::vector<Accelerator> table142 = {
-        {true, 'O', 32781}, {true, 'S', 32782}, {true, 'W', 32784}, {true, 'I', 32785},
-        {true, 'C', 32798}, {true, 'K', 32771}, {true, 'P', 32801}, {true, 'L', 32802},
-        {true, '1', 32773}, {true, '2', 32778}, {true, '3', 32779}, {true, '4', 32780},
-        {false, VK_F1, 32806},
+        {true, 'O', 32781}, {true, 'S', 32782}, {true, 'W', 32784},    {true, 'I', 32785}, {true, 'C', 32798},
+        {true, 'K', 32771}, {true, 'P', 32801}, {true, 'L', 32802},    {true, '1', 32773}, {true, '2', 32778},
+        {true, '3', 32779}, {true, '4', 32780}, {false, VK_F1, 32806},
     };
     return id == 142 ? &table142 : nullptr;
 }

@@ -12,7 +12,7 @@ constexpr uint16_t MF_END_OPT = 0x0080;
 
 struct MenuTemplateItem {
     uint16_t option;
-    uint16_t id;          // unused for popups
+    uint16_t id;  // unused for popups
     const char16_t* label;
 };
 

@@ -14,6 +14,7 @@ const char* LoadStringUtf8(int id) {
         {2004, "プリンタの選択"},
         {AFX_IDP_PARSE_INT, "整数を入力してください。"},
         {AFX_IDP_PARSE_INT_RANGE, "%1 から %2 までの整数を入力してください。"},
+        {AFX_IDP_PARSE_STRING_SIZE, "%1 文字以内で入力してください。"},
     };
     auto it = table.find(id);
     return it == table.end() ? nullptr : it->second;

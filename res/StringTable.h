@@ -8,5 +8,6 @@ const char* LoadStringUtf8(int id);
 // Ids of the framework's validation messages.
 constexpr int AFX_IDP_PARSE_INT = 0xF110;
 constexpr int AFX_IDP_PARSE_INT_RANGE = 0xF111;
+constexpr int AFX_IDP_PARSE_STRING_SIZE = 0xF113;
 
 }  // namespace res

@@ -1,0 +1,5 @@
+#include "app/PanelApp.h"
+
+bool PanelApp::InitInstance() {
+    return false;
+}

@@ -1,0 +1,55 @@
+#include "tests/support/WidgetHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace testing_support {
+
+void ShowAndActivate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+void FocusControl(QWidget* control) {
+    control->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), control);
+}
+
+void TypeReplacing(QWidget* edit, const QString& text) {
+    FocusControl(edit);
+    if (auto* line = qobject_cast<QLineEdit*>(edit))
+        line->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+void Click(QWidget* button) {
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+}
+
+void ChooseComboItem(QWidget* widget, int index) {
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    ASSERT_NE(combo, nullptr);
+    FocusControl(combo);
+    // Arrow steps on the closed list: each step is a user's selection.
+    if (combo->currentIndex() < 0)
+        QTest::keyClick(combo, Qt::Key_Home);
+    while (combo->currentIndex() < index)
+        QTest::keyClick(combo, Qt::Key_Down);
+    while (combo->currentIndex() > index)
+        QTest::keyClick(combo, Qt::Key_Up);
+    ASSERT_EQ(combo->currentIndex(), index);
+}
+
+}  // namespace testing_support
