@@ -1,0 +1,78 @@
+#pragma once
+// A CUPS scheduler of the test's own: started as root in a fresh directory under the
+// system temp directory, listening only on a unix socket there, with CUPS_SERVER
+// pointing at it while it runs. Stopped by its process id; the directory goes with it.
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct CupsJobRecord {
+    int id = 0;
+    std::string title;
+    int state = 0;  // ipp_jstate_t
+};
+
+class PrivateCupsd {
+public:
+    PrivateCupsd() = default;
+    ~PrivateCupsd();
+    PrivateCupsd(const PrivateCupsd&) = delete;
+    PrivateCupsd& operator=(const PrivateCupsd&) = delete;
+
+    // Why no private scheduler can run here (no cupsd, not root); nothing when it can.
+    static std::optional<std::string> unavailableReason();
+    // In CI (CI=true) a scheduler that cannot run is a failure, not a skip.
+    static bool requiredHere();
+
+    // The PPD of the model and one of another make and model.
+    static QString modelPpd();
+    static QString otherModelPpd();
+
+    // Starts cupsd and waits until it answers; on failure see lastError().
+    bool start();
+    void stop();
+    bool running() const;
+    QString socketPath() const;
+    QString lastError() const { return m_lastError; }
+
+    // lpadmin -p NAME -E -v URI -P PPD, plus further lpadmin options.
+    bool addQueue(const QString& name, const QString& deviceUri, const QString& ppdPath,
+                  const QStringList& options = {});
+    bool rejectJobs(const QString& name);   // cupsreject
+    bool disable(const QString& name);      // cupsdisable: the queue stops
+    bool removeQueue(const QString& name);  // lpadmin -x
+
+    // Completed jobs of a queue, as the scheduler reports them.
+    std::vector<CupsJobRecord> completedJobs(const QString& name) const;
+    // Waits until the queue has at least count completed jobs; false at the deadline.
+    bool waitForCompletedJobs(const QString& name, std::size_t count, int timeoutMs) const;
+
+private:
+    bool writeConfiguration();
+    bool waitUntilAnswering(int timeoutMs);
+    bool run(const QString& program, const QStringList& arguments);
+    QString logTail() const;
+
+    QString m_directory;
+    QProcess m_process;
+    std::optional<QByteArray> m_previousServer;
+    QString m_lastError;
+};
+
+}  // namespace testing_support
+
+// Skips the test when no private scheduler can run here, or fails it in CI.
+#define BMK_REQUIRE_PRIVATE_CUPSD()                                               \
+    do {                                                                          \
+        if (auto reason = ::testing_support::PrivateCupsd::unavailableReason()) { \
+            if (::testing_support::PrivateCupsd::requiredHere()) {                \
+                FAIL() << "private cupsd required in CI: " << *reason;            \
+            }                                                                     \
+            GTEST_SKIP() << *reason;                                              \
+        }                                                                         \
+    } while (false)
