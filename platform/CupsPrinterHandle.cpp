@@ -54,7 +54,7 @@ bool CupsPrinterHandle::startDocPrinter(const std::string& docName) {
                           1) != HTTP_STATUS_CONTINUE) {
         CupsConnection canceller = connect();
         if (canceller) {
-            cupsCancelJob2(canceller.http(), m_queueName.c_str(), jobId, 1);
+            cupsCancelJob2(canceller.http(), m_queueName.c_str(), jobId, 0);
         }
         return false;
     }
@@ -119,7 +119,7 @@ void CupsPrinterHandle::abandonDocument() {
     // Closing the half-sent request first: the scheduler then holds an incomplete job we cancel.
     m_document.reset();
     if (CupsConnection canceller = connect()) {
-        cupsCancelJob2(canceller.http(), m_queueName.c_str(), m_jobId, 1);
+        cupsCancelJob2(canceller.http(), m_queueName.c_str(), m_jobId, 0);
     }
     m_jobId = 0;
 }
