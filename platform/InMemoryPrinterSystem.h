@@ -11,11 +11,12 @@
 
 namespace platform {
 
+// Every member has an initializer, so a test names only the fields it cares about.
 struct InMemoryPrinter {
-    std::string name;
-    std::string server;  // empty: a printer of this machine
-    std::string port;
-    std::string driver;
+    std::string name{};
+    std::string server{};  // empty: a printer of this machine
+    std::string port{};
+    std::string driver{};
     std::uint32_t status = 0;
     std::uint32_t attributes = PRINTER_ATTRIBUTE_LOCAL;
     bool inShortEnumeration = true;  // listed by the level-4 enumeration
@@ -25,7 +26,7 @@ struct InMemoryPrinter {
     bool failStartDoc = false;
     bool failWrite = false;
     bool failEndDoc = false;
-    std::optional<std::uint32_t> shortWrite;  // a write succeeds but reports this count
+    std::optional<std::uint32_t> shortWrite{};  // a write succeeds but reports this count
 };
 
 struct ReceivedDocument {
