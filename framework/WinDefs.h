@@ -84,3 +84,34 @@ struct NMHDR {
     intptr_t idFrom = 0;
     int code = 0;
 };
+
+// Window and common-control styles of the bars.
+constexpr UINT WS_CHILD = 0x40000000;
+constexpr UINT WS_VISIBLE = 0x10000000;
+constexpr UINT WS_BORDER = 0x00800000;
+constexpr UINT CCS_TOP = 0x1;
+constexpr UINT CCS_BOTTOM = 0x3;
+constexpr UINT CCS_ADJUSTABLE = 0x20;
+constexpr UINT TBSTYLE_TOOLTIPS = 0x100;
+
+// Toolbar item states and styles.
+constexpr uint8_t TBSTATE_ENABLED = 0x04;
+constexpr uint8_t TBSTYLE_BUTTON = 0x00;
+constexpr uint8_t TBSTYLE_SEP = 0x01;
+
+// TTN_NEEDTEXTA / TTN_NEEDTEXTW: the tooltip asks for a tool's text. lpszText starts out
+// pointing at the inline field; a handler fills the field or points lpszText elsewhere.
+struct NMTTDISPINFOA {
+    NMHDR hdr;
+    const char* lpszText = nullptr;
+    char szText[80] = {};
+    UINT uFlags = 0;
+    intptr_t lParam = 0;
+};
+struct NMTTDISPINFOW {
+    NMHDR hdr;
+    const char16_t* lpszText = nullptr;
+    char16_t szText[80] = {};
+    UINT uFlags = 0;
+    intptr_t lParam = 0;
+};
