@@ -1,12 +1,12 @@
 #pragma once
 // Base of every window the program owns. Controls are plain Qt widgets that carry their
 // Windows control id; notifications from them arrive through OnCommand / OnNotify / OnHScroll.
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "framework/MessageMap.h"
 #include "framework/WinDefs.h"
-
-class QWidget;
 
 class CWnd {
 public:
@@ -81,8 +81,9 @@ protected:
     bool IsDestroying() const { return m_destroying; }
 
 private:
-    QWidget* m_widget = nullptr;
-    QWidget* m_controlParent = nullptr;
+    // Guarded: a child window's widget may go with its parent's before the object itself.
+    QPointer<QWidget> m_widget;
+    QPointer<QWidget> m_controlParent;
     CWnd* m_parent = nullptr;
     bool m_destroying = false;
     bool m_ownsWidget = true;
