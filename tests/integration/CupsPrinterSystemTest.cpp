@@ -7,10 +7,14 @@
 #include <numeric>
 
 #include "platform/CupsPrinterSystem.h"
+#include "settings/FactoryImage.h"
+#include "settings/PrinterTransmission.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
 
 using namespace platform;
+using settings::PrinterTransmission;
+using settings::SendResult;
 using testing_support::CaptureListener;
 using testing_support::PrivateCupsd;
 
@@ -207,6 +211,36 @@ TEST_F(CupsPrinterSystemTest, FollowsCupsServerChangedAtRunTime) {
               (std::vector<PrinterInfo4>{{"Second-Quill", "", PRINTER_ATTRIBUTE_LOCAL}}));
     second.stop();  // CUPS_SERVER points at the first scheduler again
     EXPECT_EQ(m_system.enumLocalAndConnections().size(), 4u);
+}
+
+TEST_F(CupsPrinterSystemTest, SettingsImageReachesThePrinterAsTheStatusWriteJob) {
+    const settings::SettingsImage& image = settings::FactoryImage();
+    const std::vector<std::uint8_t> bytes(image.data(), image.data() + image.size());
+    // Linux answers as NT; the other families' status test works on CUPS as well.
+    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::NT).send("Quill-Socket", image),
+              SendResult::Sent);
+    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::Win9x).send("Quill-Socket", image),
+              SendResult::Sent);
+
+    ASSERT_TRUE(m_printer.waitForJobs(2, kJobTimeout));
+    EXPECT_EQ(m_printer.jobs(), (Jobs{bytes, bytes}));
+    ASSERT_TRUE(m_cupsd.waitForCompletedJobs("Quill-Socket", 2, 30000));
+    for (const auto& job : m_cupsd.completedJobs("Quill-Socket")) {
+        EXPECT_EQ(job.title, kDocName);
+    }
+}
+
+TEST_F(CupsPrinterSystemTest, SendToARejectingOrDeletedQueueFindsItNotAvailable) {
+    const settings::SettingsImage& image = settings::FactoryImage();
+    ASSERT_TRUE(m_cupsd.rejectJobs("Quill-Socket")) << m_cupsd.lastError().toStdString();
+    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::NT).send("Quill-Socket", image),
+              SendResult::NotAvailable);
+    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::Win9x).send("Quill-Socket", image),
+              SendResult::NotAvailable);
+    ASSERT_TRUE(m_cupsd.removeQueue("Other-Model")) << m_cupsd.lastError().toStdString();
+    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::NT).send("Other-Model", image),
+              SendResult::NotAvailable);
+    EXPECT_TRUE(m_cupsd.completedJobs("Quill-Socket").empty());
 }
 
 }  // namespace
