@@ -6,8 +6,8 @@
 namespace res {
 
 enum class ControlKind {
-    Static,      // LTEXT / CTEXT
-    Icon,        // static with SS_ICON; text holds the icon resource id as decimal
+    Static,  // LTEXT / CTEXT
+    Icon,    // static with SS_ICON; text holds the icon resource id as decimal
     GroupBox,
     PushButton,
     DefPushButton,
@@ -23,20 +23,20 @@ enum class ControlKind {
 
 // Style bits we keep from the Windows styles; only the ones the program reads.
 enum ControlStyle : unsigned {
-    kGroup = 0x1,        // WS_GROUP: starts a radio group
-    kHidden = 0x2,       // not WS_VISIBLE
-    kDisabled = 0x4,     // WS_DISABLED
-    kNumber = 0x8,       // ES_NUMBER
-    kCentered = 0x10,    // SS_CENTER
-    kMultiline = 0x20,   // BS_MULTILINE / TCS_MULTILINE
-    kTabStop = 0x40,     // WS_TABSTOP
-    kBorder = 0x80,      // WS_BORDER
-    kRight = 0x100,      // SS_RIGHT
+    kGroup = 0x1,       // WS_GROUP: starts a radio group
+    kHidden = 0x2,      // not WS_VISIBLE
+    kDisabled = 0x4,    // WS_DISABLED
+    kNumber = 0x8,      // ES_NUMBER
+    kCentered = 0x10,   // SS_CENTER
+    kMultiline = 0x20,  // BS_MULTILINE / TCS_MULTILINE
+    kTabStop = 0x40,    // WS_TABSTOP
+    kBorder = 0x80,     // WS_BORDER
+    kRight = 0x100,     // SS_RIGHT
 };
 
 struct ControlTemplate {
     ControlKind kind;
-    int id;  // -1 for controls the program never addresses
+    int id;            // -1 for controls the program never addresses
     const char* text;  // UTF-8
     int x, y, cx, cy;  // dialog units
     unsigned style = 0;
