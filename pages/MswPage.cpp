@@ -7,89 +7,57 @@
 
 namespace {
 
-// Country names of the list, in list order, with the code each stands for.
-const std::array<QString, 5> kCountries = {QStringLiteral("日本"), QStringLiteral("アメリカ"),
-                                           QStringLiteral("イギリス"), QStringLiteral("ドイツ"),
-                                           QStringLiteral("スウェーデン")};
-constexpr int kCountryCodes[5] = {0, 2, 3, 4, 5};
-
-QString CountryName(int code) {
-    // Codes 1, 6 and 7 have no country of their own: they show as Japan (and are written as 0).
-    for (int i = 0; i < 5; ++i) {
-        if (kCountryCodes[i] == code)
-            return kCountries[i];
-    }
-    return kCountries[0];
-}
-
-int CountryCode(const QString& name) {
-    for (int i = 0; i < 5; ++i) {
-        if (kCountries[i] == name)
-            return kCountryCodes[i];
-    }
-    return 0;
+bool OnPage(const MswSwitch& s) {
+    return s.kind == MswSwitch::Radio || s.kind == MswSwitch::Check;
 }
 
 }  // namespace
 
 MswPage::MswPage(const MswLayout& layout) : SettingsPage(layout.templateId), m_layout(layout) {
-    for (int k = 0; k < 8; ++k)
-        m_members[k] = layout.switches[k].kind == MswSwitch::Radio ? -1 : 0;
+    for (const MswSwitch& s : layout.switches) {
+        if (OnPage(s))
+            m_exchange.push_back(s.kind == MswSwitch::Radio ? -1 : 0);
+    }
 }
 
 void MswPage::LoadFromImage(const settings::SettingsImage& image) {
     for (int k = 0; k < 8; ++k)
         m_switches[k] = settings::ReadSwitch(image, m_layout.offset, k + 1);
+    std::size_t member = 0;
     for (int k = 0; k < 8; ++k) {
-        const MswSwitch& s = m_layout.switches[k];
-        if (s.kind == MswSwitch::Radio || s.kind == MswSwitch::Check)
-            m_members[k] = m_switches[k];
-        if (s.kind == MswSwitch::Country)
-            m_country = CountryName(m_switches[k] + 2 * m_switches[k + 1] + 4 * m_switches[k + 2]);
+        if (OnPage(m_layout.switches[k]))
+            m_exchange[member++] = m_switches[k];
     }
+    ShowOwnSwitches();
     UpdateData(false);
 }
 
 void MswPage::StoreToImage(settings::SettingsImage& image) {
     UpdateData(true);
+    std::size_t member = 0;
     for (int k = 0; k < 8; ++k) {
         const MswSwitch& s = m_layout.switches[k];
-        switch (s.kind) {
-            case MswSwitch::Radio:
-            case MswSwitch::Check:
-                m_switches[k] = m_members[k] == 1 ? 1 : 0;
-                break;
-            case MswSwitch::Country: {
-                const int code = CountryCode(m_country);
-                m_switches[k] = code & 1;
-                m_switches[k + 1] = (code >> 1) & 1;
-                m_switches[k + 2] = (code >> 2) & 1;
-                break;
-            }
-            case MswSwitch::Cleared:
-                m_switches[k] = 0;
-                break;
-            case MswSwitch::PartOfCountry:
-            case MswSwitch::Kept:
-                break;
+        if (OnPage(s)) {
+            // A group with no button checked (only before the first load) counts as 0, so the
+            // byte never carries anything but the eight switch bits.
+            m_switches[k] = m_exchange[member++] == 1 ? 1 : 0;
+        } else if (s.kind == MswSwitch::Cleared) {
+            m_switches[k] = 0;
         }
     }
+    TakeOwnSwitches();
     int values[8];
     std::copy(m_switches.begin(), m_switches.end(), values);
     settings::WriteSwitchPair(image, m_layout.offset, values);
 }
 
 void MswPage::DoDataExchange(CDataExchange* pDX) {
-    for (int k = 0; k < 8; ++k) {
-        const MswSwitch& s = m_layout.switches[k];
+    std::size_t member = 0;
+    for (const MswSwitch& s : m_layout.switches) {
         if (s.kind == MswSwitch::Radio)
-            DDX_Radio(pDX, s.id, m_members[k]);
-        if (s.kind == MswSwitch::Check)
-            DDX_Check(pDX, s.id, m_members[k]);
-        if (s.kind == MswSwitch::Country) {
-            DDX_CBString(pDX, s.id, m_country);
-            DDV_MaxChars(pDX, m_country, 20);
-        }
+            DDX_Radio(pDX, s.id, m_exchange[member++]);
+        else if (s.kind == MswSwitch::Check)
+            DDX_Check(pDX, s.id, m_exchange[member++]);
     }
 }
 

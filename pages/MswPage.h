@@ -1,7 +1,6 @@
 #pragma once
 // The family of memory-switch pages: each maps the eight switches of one switch pair to its
-// controls, described by a table.
-#include <QString>
+// controls, as a table describes them.
 #include <array>
 #include <vector>
 
@@ -11,8 +10,7 @@ struct MswSwitch {
     enum Kind {
         Radio,    // two-button group; the id is the group's first button
         Check,    // check box
-        Country,  // MSW1-1..3 as one country list (first switch of the three)
-        PartOfCountry,
+        Own,      // shown by the derived page itself (MSW1's country list)
         Kept,     // not on the page: the value of the last load goes back
         Cleared,  // not on the page: always written as 0
     };
@@ -29,19 +27,24 @@ struct MswLayout {
 
 class MswPage : public SettingsPage {
 public:
-    explicit MswPage(const MswLayout& layout);
-
     void LoadFromImage(const settings::SettingsImage& image) override;
     void StoreToImage(settings::SettingsImage& image) override;
-    void DoDataExchange(CDataExchange* pDX) override;
     bool OnCommand(int id, int code) override;
 
-    // Switch values of the last load or store, MSWn-1 first.
-    const std::array<int, 8>& Switches() const { return m_switches; }
+protected:
+    // The layout must outlive the page (the pages keep theirs in static storage).
+    explicit MswPage(const MswLayout& layout);
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Switches of kind Own: into the derived page's members after a load decoded m_switches, and
+    // back into m_switches after a store read the controls.
+    virtual void ShowOwnSwitches() {}
+    virtual void TakeOwnSwitches() {}
+
+    std::array<int, 8> m_switches{};  // MSWn-1 .. MSWn-8, 0 or 1
+    // One per radio group (checked button's index, -1 for none) or check box, in switch order.
+    std::vector<int> m_exchange;
 
 private:
     const MswLayout& m_layout;
-    std::array<int, 8> m_switches{};
-    std::array<int, 8> m_members{};  // radio index or check state per switch shown on the page
-    QString m_country;
 };
