@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+#include "pages/FormatSettingsDialog.h"
+#include "pages/SettingsPage.h"
+
+// Function select: typeface, hopper of the two-bin sheet feeder, reduced printing and the format
+// in use. The page carries the four format blocks through its format settings dialog, which alone
+// reads and writes the text inside them.
+class CPage_Select : public SettingsPage {
+public:
+    CPage_Select();
+
+    void LoadFromImage(const settings::SettingsImage& image) override;
+    void StoreToImage(settings::SettingsImage& image) override;
+    // The format button names the held format; the main window calls this after loading the pages.
+    void RefreshFormatButton();
+
+    bool OnCommand(int id, int code) override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnFormatSettings();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    FormatSettingsDialog m_formatDialog;
+    QString m_reducedPrinting;
+    int m_typeface = -1;
+    QString m_formatName;
+    int m_hopper = -1;
+    // A typeface byte outside '0'/'1' checks no button; the store then writes it back as loaded.
+    std::uint8_t m_loadedTypeface = '0';
+};
