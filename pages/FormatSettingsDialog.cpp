@@ -88,8 +88,9 @@ int LeadingNumber(const QString& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-// A lone first digit that no further digit can bring into 40..132 (for postcards 4 too, since
-// 40 to 49 is the only way on and the postcard's own stop is above them).
+// Lone values that become 40 at once while typing: an emptied edit and the digits 2 and 3, which
+// no further digit brings into 40..132; the postcard edit treats a lone 4 the same way. Other
+// small values stay, since the user may still be typing a larger number.
 bool IsDeadStart(int v, bool postcard) {
     return v == 0 || v == 2 || v == 3 || (postcard && v == 4);
 }
@@ -287,9 +288,7 @@ void FormatSettingsDialog::OnChangeRightMargin() {
     }
     if (HasFocus(IDC_RIGHT_MARGIN)) {
         const int fixed = std::clamp(v, kMinRightMargin, kMaxRightMargin);
-        if (fixed != v)
-            target = fixed;
-        else if (target)
+        if (fixed != v || target)
             target = fixed;
         // The user may still be typing a larger number: the complaint waits for OK.
         if (left >= fixed)
