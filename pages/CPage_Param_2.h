@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+
+#include "pages/SettingsPage.h"
+
+// Parameter setting 2: the LF pitch correction of the four paper paths, the automatic return time
+// from the continuous-paper cut position and the paper intake time from the sheet guide. A typed
+// intake time is corrected into 2..5 at once while its edit has the focus; a loaded one is shown as
+// it comes and checked when the page is stored.
+class CPage_Param_2 : public SettingsPage {
+public:
+    CPage_Param_2();
+
+    bool OnInitDialog() override;
+    void LoadFromImage(const settings::SettingsImage& image) override;
+    void StoreToImage(settings::SettingsImage& image) override;
+
+    bool OnCommand(int id, int code) override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnChangeIntakeTime();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int m_intakeTime = 0;
+    QString m_returnTime;
+    QString m_sheetGuide;
+    QString m_sheetFeeder;
+    QString m_frontTractor;
+    QString m_rearTractor;
+};
