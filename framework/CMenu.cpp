@@ -110,9 +110,14 @@ void CMenu::MeasureItem(MEASUREITEMSTRUCT*) {}
 void CMenu::AttachHandle(QWidget* handle) {
     m_hMenu = handle;
     PermanentMap()[handle] = this;
+    // A window that deletes the menu with itself takes the entry along, so that no later
+    // widget at the same address passes for this menu.
+    QObject::connect(handle, &QObject::destroyed, [handle] { PermanentMap().erase(handle); });
 }
 
 bool CMenu::CreateMenu() {
+    if (m_hMenu)
+        return false;
     auto* bar = new QMenuBar;
     bar->setNativeMenuBar(false);
     AttachHandle(bar);
@@ -120,6 +125,8 @@ bool CMenu::CreateMenu() {
 }
 
 bool CMenu::CreatePopupMenu() {
+    if (m_hMenu)
+        return false;
     QMenu* menu = NewPopupWidget();
     menu->setSeparatorsCollapsible(false);
     AttachHandle(menu);

@@ -60,6 +60,7 @@ public:
     // Deletes the handle (with its drop-downs) unless its window already did.
     virtual void DestroyMenu();
 
+    // A new empty bar or drop-down; false when this object holds a menu already.
     bool CreateMenu();
     bool CreatePopupMenu();
     QWidget* GetSafeHmenu() const { return m_hMenu; }
