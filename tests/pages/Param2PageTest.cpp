@@ -93,6 +93,7 @@ protected:
     void ExpectRangeMessageTakingFocus() {
         user.AnswerBox(IDOK, [this](const ShownBox& box) {
             EXPECT_EQ(box.text, kRangeMessage);
+            EXPECT_EQ(box.caption, AfxGetAppName());
             EXPECT_EQ(box.style, MB_OK | MB_ICONEXCLAMATION);
             EXPECT_EQ(box.owner, &page);
             QWidget standIn;
