@@ -36,6 +36,22 @@ bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t size) {
     return true;
 }
 
+mode_t CurrentUmask() {
+    // umask can only be read by setting it; the program has a single thread.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// Makes the rename itself durable; a failure here no longer endangers either file.
+void SyncDirectory(const std::string& directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 }  // namespace
 
 std::optional<SettingsImage> ParseSettingsFile(const std::uint8_t* bytes, std::size_t size) {
@@ -50,9 +66,15 @@ std::optional<SettingsImage> ParseSettingsFile(const std::uint8_t* bytes, std::s
 }
 
 std::optional<SettingsImage> LoadSettingsFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking so that a named pipe cannot hang the program; only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::vector<std::uint8_t> bytes(kFileSize);
     std::size_t got = 0;
     while (got < kFileSize) {
@@ -68,34 +90,39 @@ std::optional<SettingsImage> LoadSettingsFile(const std::string& path) {
 }
 
 SaveResult SaveSettingsFile(const std::string& path, const SettingsImage& image) {
-    // An existing target we may not write counts as access denied, as replacing it would be on Windows.
-    if (::access(path.c_str(), F_OK) == 0) {
-        const int probe = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-        if (probe < 0)
-            return IsPermissionError(errno) ? SaveResult::AccessDenied : SaveResult::Failed;
+    // An existing target we may not write counts as access denied, as overwriting it would.
+    // O_NONBLOCK keeps a named pipe without a reader from blocking the probe.
+    mode_t mode = 0666 & ~CurrentUmask();
+    const int probe = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (probe >= 0) {
+        struct stat info {};
+        const bool regular = ::fstat(probe, &info) == 0 && S_ISREG(info.st_mode);
         ::close(probe);
+        if (!regular)
+            return SaveResult::Failed;
+        mode = info.st_mode & 0777;  // a replaced file keeps its permissions
+    } else if (errno != ENOENT) {
+        return IsPermissionError(errno) ? SaveResult::AccessDenied : SaveResult::Failed;
     }
-    std::string temp = DirectoryOf(path) + "/.bmk540-save-XXXXXX";
-    std::vector<char> name(temp.begin(), temp.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+
+    const std::string directory = DirectoryOf(path);
+    std::string temp = directory + "/.bmk540-save-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return IsPermissionError(errno) ? SaveResult::AccessDenied : SaveResult::Failed;
-    temp = name.data();
-    // A normal new file's mode, not mkstemp's private one.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
 
     std::uint8_t bytes[kFileSize] = {};
     std::memcpy(bytes, kModelString, std::strlen(kModelString));
     std::memcpy(bytes + kHeaderSize, image.data(), kImageSize);
-    bool ok = WriteAll(fd, bytes, kFileSize) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes, kFileSize) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
+    if (ok && ::rename(temp.c_str(), path.c_str()) == 0) {
+        SyncDirectory(directory);
         return SaveResult::Saved;
+    }
     const int error = errno;
     ::unlink(temp.c_str());
+    // A rename refused for permission (a sticky directory, another user's file) is access denied too.
     return ok && IsPermissionError(error) ? SaveResult::AccessDenied : SaveResult::Failed;
 }
 
