@@ -8,11 +8,15 @@ ComboControl::ComboControl(QWidget* parent) : QComboBox(parent) {
 
 void ComboControl::showPopup() {
     Notify(CBN_DROPDOWN);
+    m_popupOpen = true;
     QComboBox::showPopup();
 }
 
 void ComboControl::hidePopup() {
     QComboBox::hidePopup();
+    if (!m_popupOpen)
+        return;
+    m_popupOpen = false;
     Notify(CBN_CLOSEUP);
 }
 

@@ -16,4 +16,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // Qt also calls hidePopup when the box is hidden; only a list that was open closes up.
+    bool m_popupOpen = false;
 };

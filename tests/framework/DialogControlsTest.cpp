@@ -82,6 +82,9 @@ TEST_F(DialogControls, ComboNotifiesUserChoicesOnly) {
     EXPECT_EQ(combo->SelectString(QStringLiteral("ocr")), 2);
     EXPECT_EQ(combo->SelectString(QStringLiteral("x")), -1);
     EXPECT_EQ(combo->currentIndex(), 2);
+    // Hiding the dialog closes no list that was never open.
+    dlg.ShowWindow(false);
+    EXPECT_EQ(dlg.CountCommands(20, CBN_CLOSEUP), 0);
 }
 
 TEST_F(DialogControls, RadioGroupsFollowGroupStartsAndClicksNotify) {
