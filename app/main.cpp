@@ -9,8 +9,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Qt's own Japanese texts for the standard buttons (はい / いいえ / キャンセル).
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(&qtTexts);
     }
     PanelApp panel;

@@ -1,0 +1,9 @@
+#pragma once
+#include "framework/CDialog.h"
+#include "res/ResourceIds.h"
+
+// The version box: the model, the product name and the version; it closes with OK.
+class AboutDialog : public CDialog {
+public:
+    AboutDialog() : CDialog(res::IDD_ABOUTBOX) {}
+};

@@ -1,0 +1,32 @@
+// Sending the settings image to the chosen printer.
+#include "app/MainPanelDialog.h"
+#include "app/Messages.h"
+#include "framework/Services.h"
+#include "platform/PlatformVersion.h"
+#include "platform/PrinterSystem.h"
+#include "settings/PrinterTransmission.h"
+
+void MainPanelDialog::OnSendSettings() {
+    if (CorrectPendingHeadCentring())
+        return;
+    if (m_printerName.isEmpty() || m_portName.isEmpty()) {
+        MessageBox(this, msg::NoPrinterSelected(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
+        OnSelectPrinter();
+    }
+    if (m_portName == QStringLiteral("FILE:")) {
+        MessageBox(this, msg::FilePortRefused(), msg::Caption(), MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    StoreAllPages(m_current);
+    settings::PrinterTransmission transmission(platform::CurrentPrinterSystem(),
+                                               platform::CurrentPlatformVersion().family);
+    const settings::SendResult result = transmission.send(m_printerName.toStdString(), m_current);
+    if (result == settings::SendResult::Sent) {
+        MessageBox(this, msg::Sent(), msg::Caption(), MB_OK | MB_ICONINFORMATION);
+        m_printerBaseline = m_current;
+        SetSendEnabled(false);
+        return;
+    }
+    MessageBox(this, msg::PrinterNotAvailable(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
+    OnSelectPrinter();
+}

@@ -1,0 +1,167 @@
+#include "app/PrinterSelectDialog.h"
+
+#include "app/Messages.h"
+#include "framework/CDataExchange.h"
+#include "framework/Services.h"
+#include "platform/PlatformVersion.h"
+#include "platform/PrinterSystem.h"
+#include "platform/ProcessExit.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+constexpr int IDC_PRINTER_LIST = 1069;
+const char* const kModelDriver = "ORV Quillstrike 540QZ7";
+const QString kFilePort = QStringLiteral("FILE:");
+
+QString NoUsablePrinter() {
+    return QStringLiteral(
+        "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
+        "Brindlemarkを終了します。");
+}
+QString AllOnFilePort() {
+    return QStringLiteral(
+        "インストールされているプリンタの接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してや"
+        "り直してくだ"
+        "さい。\n\nBrindlemarkを終了します。");
+}
+QString OnlyPrinterOnFilePort() {
+    return QStringLiteral(
+        "接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してやり直してください。\n\nBrindlemar"
+        "kを終了します"
+        "。");
+}
+QString ChooseAnotherThanFile() {
+    return QStringLiteral(
+        "接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他のプリンタに変更してください"
+        "。");
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(PrinterSelectDialog, CDialog)
+ON_NOTIFY(NM_DBLCLK, IDC_PRINTER_LIST, OnDblclkPrinterList)
+END_MESSAGE_MAP()
+
+PrinterSelectDialog::PrinterSelectDialog() : CDialog(res::IDD_PRINTER_SELECT) {}
+
+void PrinterSelectDialog::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_PRINTER_LIST, printerList);
+}
+
+bool PrinterSelectDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    printerList.InsertColumn(0, QStringLiteral("プリンタ名"), LVCFMT_LEFT, 200);
+    printerList.InsertColumn(1, QStringLiteral("接続先"), LVCFMT_LEFT, 90);
+    printerList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+
+    if (platform::CurrentPlatformVersion().family == platform::PlatformFamily::NT) {
+        FillByNtMethod();
+    } else {
+        Fill9xMethod();
+    }
+    printerCount = printerList.GetItemCount();
+
+    if (printerCount == 0) {
+        MessageBox(this, NoUsablePrinter(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
+        platform::ExitProcess(1);
+    }
+
+    int target = 0;
+    if (!printerName.isEmpty()) {
+        for (int row = 0; row < printerCount; ++row) {
+            if (printerList.GetItemText(row, 0) == printerName) {
+                target = row;
+                break;
+            }
+        }
+    }
+    printerList.SetItemState(target, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+
+    // At start-up a single usable printer is taken without showing the dialog.
+    if (printerCount == 1 && startupDone == 0) {
+        OnOK();
+        return true;
+    }
+
+    bool anyOtherPort = false;
+    for (int row = 0; row < printerCount; ++row)
+        anyOtherPort |= printerList.GetItemText(row, 1) != kFilePort;
+    if (!anyOtherPort) {
+        MessageBox(this, AllOnFilePort(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
+        platform::ExitProcess(1);
+    }
+    return true;
+}
+
+void PrinterSelectDialog::FillByNtMethod() {
+    platform::PrinterSystem& spooler = platform::CurrentPrinterSystem();
+    for (const platform::PrinterInfo4& brief : spooler.enumLocalAndConnections()) {
+        for (const platform::PrinterInfo2& detail : spooler.enumOnServer(brief.serverName)) {
+            if (detail.printerName != brief.printerName || detail.driverName != kModelDriver)
+                continue;
+            // The first matching record is the one; a printer that cannot be opened is left out.
+            if (spooler.testOpenForUse(detail.printerName)) {
+                const bool network = brief.attributes == platform::PRINTER_ATTRIBUTE_NETWORK;
+                AddRow(QString::fromStdString(brief.printerName),
+                       QString::fromStdString(network ? detail.serverName : detail.portName));
+            }
+            break;
+        }
+    }
+}
+
+void PrinterSelectDialog::Fill9xMethod() {
+    for (const platform::PrinterInfo2& detail : platform::CurrentPrinterSystem().enumLocal()) {
+        if (detail.driverName != kModelDriver)
+            continue;
+        if (detail.status & platform::PRINTER_STATUS_USER_INTERVENTION)
+            continue;
+        AddRow(QString::fromStdString(detail.printerName), QString::fromStdString(detail.portName));
+    }
+}
+
+void PrinterSelectDialog::AddRow(const QString& name, const QString& port) {
+    printerList.InsertItem(name);
+    int row = printerList.FindItem(name);
+    printerList.SetItemText(row, 1, port);
+}
+
+int PrinterSelectDialog::SelectedRow() const {
+    for (int row = 0; row < printerList.GetItemCount(); ++row) {
+        if (printerList.GetItemState(row, LVIS_SELECTED))
+            return row;
+    }
+    return -1;
+}
+
+void PrinterSelectDialog::OnOK() {
+    const int row = SelectedRow();
+    if (row >= 0) {
+        printerName = printerList.GetItemText(row, 0);
+        portName = printerList.GetItemText(row, 1);
+    }
+    if (row < 0) {
+        MessageBox(this, msg::NoPrinterSelected(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (portName != kFilePort) {
+        CDialog::OnOK();
+        return;
+    }
+    if (printerList.GetItemCount() == 1) {
+        MessageBox(this, OnlyPrinterOnFilePort(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
+        platform::ExitProcess(1);
+    }
+    MessageBox(this, ChooseAnotherThanFile(), msg::Caption(), MB_OK | MB_ICONINFORMATION);
+}
+
+void PrinterSelectDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void PrinterSelectDialog::OnDblclkPrinterList(NMHDR*, LRESULT* result) {
+    if (printerList.GetNextItem(-1, LVNI_SELECTED) >= 0)
+        OnOK();
+    *result = 0;
+}
