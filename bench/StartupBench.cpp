@@ -1,0 +1,39 @@
+// Start-up to a shown window, for bench/startup.sh: either the main window on an in-memory
+// spooler or, for comparison, a minimal Qt dialog. The process ends once the window is exposed.
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "app/MainPanelDialog.h"
+#include "platform/InMemoryPrinterSystem.h"
+#include "platform/PrinterSystem.h"
+
+namespace {
+int ShowUntilExposed(QApplication& app, QWidget* window) {
+    window->show();
+    QTimer::singleShot(0, &app, [&app] { app.quit(); });
+    return app.exec();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "minimal") == 0) {
+        QDialog dialog;
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(new QLabel(QStringLiteral("ORV Quillstrike 540QZ7")));
+        return ShowUntilExposed(app, &dialog);
+    }
+    platform::InMemoryPrinter printer;
+    printer.name = "Quill";
+    printer.port = "USB001";
+    printer.driver = "ORV Quillstrike 540QZ7";
+    platform::InMemoryPrinterSystem printers({printer});
+    platform::SetPrinterSystemForTesting(&printers);
+    MainPanelDialog panel;
+    panel.Create();
+    return ShowUntilExposed(app, panel.GetSafeHwnd());
+}
