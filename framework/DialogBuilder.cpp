@@ -1,5 +1,6 @@
 #include "framework/DialogBuilder.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -120,6 +121,20 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* container, CWnd& 
     return nullptr;
 }
 
+// The template's rectangles were laid out for a narrower proportional Japanese font: a label or
+// button text that would be cut off is set a little tighter, never below 85 %.
+void FitTextToWidth(QWidget* w, int width) {
+    if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w))
+        return;
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap())
+        return;
+    for (int spacing = 98; spacing >= 85 && w->sizeHint().width() > width; spacing -= 2) {
+        QFont font = w->font();
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        w->setFont(font);
+    }
+}
+
 }  // namespace
 
 void BuildDialogControls(const res::DialogTemplate& t, QWidget* container, const DialogUnits& units,
@@ -140,6 +155,9 @@ void BuildDialogControls(const res::DialogTemplate& t, QWidget* container, const
         if (c.kind == ControlKind::ComboBox)
             r.setHeight(std::min(r.height(), w->sizeHint().height()));
         w->setGeometry(r);
+        if (c.kind == ControlKind::RadioButton || c.kind == ControlKind::CheckBox ||
+            c.kind == ControlKind::Static)
+            FitTextToWidth(w, r.width());
         if (c.style & res::kHidden)
             w->setVisible(false);
         if (c.style & res::kDisabled)

@@ -133,24 +133,38 @@ void TabControl::paintEvent(QPaintEvent*) {
     frame.rect = QRect(0, m_rows * m_rowHeight, width(), height() - m_rows * m_rowHeight);
     frame.shape = QTabBar::RoundedNorth;
     p.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+    // The selected tab last, so that it lies over its neighbours and joins the display area.
     for (int i = 0; i < GetItemCount(); ++i) {
-        QStyleOptionTab tab;
-        tab.initFrom(this);
-        tab.rect = m_rects[i];
-        tab.text = m_items[i].text;
-        tab.shape = QTabBar::RoundedNorth;
-        tab.state &= ~QStyle::State_HasFocus;
-        if (i == m_current) {
-            tab.state |= QStyle::State_Selected;
-            if (hasFocus())
-                tab.state |= QStyle::State_HasFocus;
-        }
-        if (m_items[i].image >= 0 && m_items[i].image < static_cast<int>(m_images.size())) {
-            tab.icon = QIcon(m_images[m_items[i].image]);
-            tab.iconSize = m_images[m_items[i].image].size();
-        }
-        p.drawControl(QStyle::CE_TabBarTab, tab);
+        if (i != m_current)
+            DrawTab(p, i);
     }
+    if (m_current >= 0 && m_current < GetItemCount())
+        DrawTab(p, m_current);
+}
+
+void TabControl::DrawTab(QStylePainter& p, int i) {
+    QStyleOptionTab tab;
+    tab.initFrom(this);
+    tab.rect = m_rects[i];
+    tab.text = m_items[i].text;
+    tab.shape = QTabBar::RoundedNorth;
+    tab.state &= ~QStyle::State_HasFocus;
+    if (i == m_current) {
+        tab.state |= QStyle::State_Selected;
+        if (hasFocus())
+            tab.state |= QStyle::State_HasFocus;
+    }
+    if (m_items[i].image >= 0 && m_items[i].image < static_cast<int>(m_images.size())) {
+        tab.icon = QIcon(m_images[m_items[i].image]);
+        tab.iconSize = m_images[m_items[i].image].size();
+    }
+    // Styles draw a tab as if its bar were one tab high and let the bar clip the rest; a tab
+    // in a lower row must be clipped the same way or its fill runs down into the pages. The
+    // selected tab may cover the display area's top line below it.
+    p.save();
+    p.setClipRect(m_rects[i].adjusted(0, 0, 0, i == m_current ? 1 : 0));
+    p.drawControl(QStyle::CE_TabBarTab, tab);
+    p.restore();
 }
 
 void TabControl::mousePressEvent(QMouseEvent* event) {

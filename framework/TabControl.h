@@ -1,6 +1,8 @@
 #pragma once
 #include <QPixmap>
 #include <QWidget>
+
+class QStylePainter;
 #include <vector>
 
 #include "framework/ControlNotifier.h"
@@ -37,6 +39,7 @@ private:
     };
     void Layout();
     void SelectByUser(int index);
+    void DrawTab(QStylePainter& painter, int index);
     int TabWidth(const Item& item) const;
 
     std::vector<Item> m_items;

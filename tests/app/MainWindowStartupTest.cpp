@@ -45,6 +45,14 @@ TEST_F(MainWindowTest, StartUpLeavesFactoryImagesTabZeroAndSendEnabled) {
     // The pages lie below the rows of tabs.
     const int tabsBottom = tabs->geometry().top() + tabs->DisplayRect().top();
     EXPECT_GE(main->Page(0).GetSafeHwnd()->geometry().top(), tabsBottom);
+    // The selected tab, in the lower row, is drawn within its row: the display area under it
+    // has the same colour as the rest of the display area.
+    const QImage drawn = tabs->grab().toImage();
+    const QRect selected = tabs->GetItemRect(0);
+    const QPoint underTab(selected.center().x(), tabs->DisplayRect().top() + 20);
+    const QPoint elsewhere(tabs->width() - 20, tabs->height() - 20);
+    EXPECT_EQ(drawn.pixel(underTab * drawn.devicePixelRatio()),
+              drawn.pixel(elsewhere * drawn.devicePixelRatio()));
 }
 
 TEST_F(MainWindowTest, PageAcceleratorsSwitchPagesWithoutADataCheck) {

@@ -109,6 +109,9 @@ TEST_F(SelectPage, TemplateOffersTheChoicesInOrder) {
     EXPECT_NE(mincho->group(), hopper1->group());
     EXPECT_EQ(mincho->group()->buttons().value(1), Item(kGothic));
     EXPECT_EQ(hopper1->group()->buttons().value(1), Item(kHopper2));
+    // Each radio button's text fits its rectangle in full.
+    for (int id : {kMincho, kGothic, kHopper1, kHopper2})
+        EXPECT_LE(Item(id)->sizeHint().width(), Item(id)->width()) << id;
 
     bool nameFound = false;
     for (QLabel* label : page.ControlParent()->findChildren<QLabel*>()) {
