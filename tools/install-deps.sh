@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-noto-cjk
   libcups2-dev cups cups-client cups-bsd
-  libgtest-dev fp-utils xvfb xauth
+  libgtest-dev libbenchmark-dev fp-utils xvfb xauth
 )
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang g++-mingw-w64-x86-64)
