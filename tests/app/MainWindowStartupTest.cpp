@@ -36,6 +36,11 @@ TEST_F(MainWindowTest, StartUpLeavesFactoryImagesTabZeroAndSendEnabled) {
     EXPECT_EQ(main->StatusBar().GetText(0), QStringLiteral("プリンタ名： Quill"));
     EXPECT_EQ(main->StatusBar().GetText(1), QStringLiteral("接続先： USB001"));
     EXPECT_EQ(main->GetSafeHwnd()->windowTitle(), QStringLiteral("ORV Quillstrike 540QZ7 ブリンドルマーク"));
+    // A fixed-size window: it can be minimised, not maximised or resized.
+    const Qt::WindowFlags flags = main->GetSafeHwnd()->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(main->GetSafeHwnd()->minimumSize(), main->GetSafeHwnd()->maximumSize());
     // Every tab is visible at once.
     TabControl* tabs = main->Tabs();
     ASSERT_EQ(tabs->GetItemCount(), 7);
