@@ -100,6 +100,39 @@ INSTANTIATE_TEST_SUITE_P(EveryRow, ExitTable,
                                            ExitRow{true, IDYES, true, IDCANCEL, true, false, false},
                                            ExitRow{true, IDNO, true, IDCANCEL, false, false, false}));
 
+// The printer command asks the same questions; where the exit would close, it shows the
+// selection dialog instead. Cancelling that dialog keeps the held printer and the images.
+TEST_P(ExitTable, PrinterCommandAsksAndReachesTheDialogAsTheTableSays) {
+    const ExitRow row = GetParam();
+    printers.addPrinter(ModelPrinter("Second"));
+    Prepare(row.toSend, row.toSave);
+    const int sentBefore = DocumentsSent();
+    if (row.toSend) {
+        user.ExpectBox(
+            QStringLiteral(
+                "設定値が変更されています。\nプリンタを切り替える前に、設定値をプリンタへ送信しますか？"),
+            kCaption, kQuestion, row.sendAnswer);
+    }
+    if (row.sends)
+        user.ExpectBox(kSent, kCaption, MB_OK | MB_ICONINFORMATION, IDOK);
+    if (row.toSave && row.sendAnswer != IDCANCEL) {
+        user.ExpectBox(
+            QStringLiteral(
+                "設定値が変更されています。\nプリンタを切り替える前に、設定ファイルへ保存しますか？"),
+            kCaption, kQuestion, row.saveAnswer);
+    }
+    if (row.saves)
+        user.AnswerFileDialog(TempPath("switch.dat"));
+    if (row.closes)
+        user.DriveDialog([](CDialog& d) { d.OnCancel(); });
+    main->SendCommand(res::ID_SELECT_PRINTER);
+    EXPECT_EQ(DocumentsSent() - sentBefore, row.sends ? 1 : 0);
+    EXPECT_EQ(QFile::exists(TempPath("switch.dat")), row.saves);
+    EXPECT_EQ(user.DialogsRun(), row.closes ? 1 : 0);
+    EXPECT_FALSE(main->IsEnded());
+    EXPECT_EQ(main->PrinterName(), QStringLiteral("Quill"));
+}
+
 TEST_F(GuardedCommands, YesToSavingThatWritesNothingKeepsTheWindowOpen) {
     Prepare(false, true);
     user.AnswerBox(IDYES);
@@ -162,12 +195,11 @@ TEST_F(GuardedCommands, FailedOrShortWriteKeepsTheBaselineAndOffersAnotherPrinte
     }
 }
 
-TEST_F(GuardedCommands, FilePortIsRefusedAndNoPrinterHeldAsksForOne) {
+TEST_F(GuardedCommands, PrinterCommandTakesTheChosenPrinterAndTheSendGoesThere) {
     printers.removePrinter("Quill");
     printers.addPrinter(ModelPrinter("A", "FILE:"));
     printers.addPrinter(ModelPrinter("B", "USB002"));
-    main->PrinterDialog().printerName.clear();
-    // Choose A (on FILE:) through the printer command: the dialog refuses it, then B is taken.
+    // B, the second row in name order, is chosen through the printer command.
     user.DriveDialog([](CDialog& d) {
         auto& dlg = static_cast<PrinterSelectDialog&>(d);
         dlg.printerList.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
