@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "minimal") == 0) {
         QDialog dialog;
         auto* layout = new QVBoxLayout(&dialog);
-        layout->addWidget(new QLabel(QStringLiteral("ORV Quillstrike 540QZ7")));
+        layout->addWidget(new QLabel(QStringLiteral("ORV Quillstrike 540QZ7 ブリンドルマーク")));
         return ShowUntilExposed(app, &dialog);
     }
     platform::InMemoryPrinter printer;

@@ -5,11 +5,14 @@ set -euo pipefail
 bin=${1:-build/bin/bench_startup}
 n=${2:-20}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+stats=$(mktemp)
+trap 'rm -f "$stats"' EXIT
 measure() {
   local mode=$1 total=0 peak=0
   for _ in $(seq "$n"); do
     local out
-    out=$( { /usr/bin/time -f '%e %M' "$bin" "$mode" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+    /usr/bin/time -o "$stats" -f '%e %M' "$bin" "$mode" >/dev/null 2>&1
+    out=$(tail -1 "$stats")
     total=$(awk -v a="$total" -v b="${out% *}" 'BEGIN{print a+b}')
     [ "${out#* }" -gt "$peak" ] && peak=${out#* }
   done

@@ -173,7 +173,8 @@ int ShiftJisLength(const QString& text) {
 }
 
 void DDV_MaxChars(CDataExchange* pDX, const QString& value, int maxBytes) {
-    if (!pDX->m_bSaveAndValidate || ShiftJisLength(value) <= maxBytes)
+    // No character takes more than two bytes in Shift_JIS: short texts need no encoding.
+    if (!pDX->m_bSaveAndValidate || value.size() * 2 <= maxBytes || ShiftJisLength(value) <= maxBytes)
         return;
     ShowExchangeMessage(
         pDX,

@@ -85,13 +85,24 @@ void CWnd::OnHScrollMessage(int code, int pos, QWidget* bar) {
 QWidget* CWnd::GetDlgItem(int id) const {
     if (!m_controlParent)
         return nullptr;
+    // Reading a widget's id is a property lookup by name; the data check reads every control of
+    // every page, so the ids are remembered and checked only for being still in place.
+    if (QWidget* known = m_itemCache.value(id); known && known->parentWidget() == m_controlParent)
+        return known;
+    m_itemCache.clear();
+    QWidget* found = nullptr;
     const auto children = m_controlParent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : children) {
         QVariant v = w->property(fw::kCtrlIdProperty);
-        if (v.isValid() && v.toInt() == id)
-            return w;
+        if (!v.isValid())
+            continue;
+        const int childId = v.toInt();
+        if (!m_itemCache.contains(childId))
+            m_itemCache.insert(childId, w);
+        if (childId == id && !found)
+            found = w;
     }
-    return nullptr;
+    return found;
 }
 
 int CWnd::GetDlgCtrlID(const QWidget* control) {

@@ -1,6 +1,7 @@
 #pragma once
 // Base of every window the program owns. Controls are plain Qt widgets that carry their
 // Windows control id; notifications from them arrive through OnCommand / OnNotify / OnHScroll.
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -84,6 +85,7 @@ private:
     // Guarded: a child window's widget may go with its parent's before the object itself.
     QPointer<QWidget> m_widget;
     QPointer<QWidget> m_controlParent;
+    mutable QHash<int, QPointer<QWidget>> m_itemCache;
     CWnd* m_parent = nullptr;
     bool m_destroying = false;
     bool m_ownsWidget = true;

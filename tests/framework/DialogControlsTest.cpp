@@ -52,6 +52,21 @@ TEST_F(DialogControls, ControlsSitAtTheirDialogUnitRectangles) {
     EXPECT_EQ(label->buddy(), dlg.GetDlgItem(10));
 }
 
+TEST_F(DialogControls, ControlsAreFoundByIdAfterOthersComeAndGo) {
+    QWidget* edit = dlg.GetDlgItem(10);
+    ASSERT_NE(edit, nullptr);
+    QWidget* parent = edit->parentWidget();
+    delete edit;
+    EXPECT_EQ(dlg.GetDlgItem(10), nullptr);
+    auto* replacement = new QLineEdit(parent);
+    replacement->setProperty(fw::kCtrlIdProperty, 10);
+    EXPECT_EQ(dlg.GetDlgItem(10), replacement);
+    replacement->setParent(nullptr);
+    EXPECT_EQ(dlg.GetDlgItem(10), nullptr);
+    delete replacement;
+    EXPECT_NE(dlg.GetDlgItem(12), nullptr);
+}
+
 TEST_F(DialogControls, TypingRaisesOneChangePerEditAndProgramTextAlwaysNotifies) {
     QWidget* edit = dlg.GetDlgItem(12);
     TypeReplacing(edit, QStringLiteral("ab"));
