@@ -1,7 +1,7 @@
 // Writes the application icon as PNG files in the sizes desktops look for:
 //   bmk540-icons OUT-DIR ICON-32.xpm ICON-16.xpm
 // gives OUT-DIR/<N>x<N>/apps/bmk540.png. The icon is pixel art, so it is enlarged by whole
-// pixels; 16 and 24 come from the hand-drawn 16-pixel picture.
+// pixels where it can be; 16 and 24 come from the hand-drawn 16-pixel picture.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
