@@ -45,13 +45,13 @@ constexpr LRESULT Execute(int position) {
     return (IconMenu::MNC_EXECUTE << 16) | position;
 }
 
-struct ItemSpec {
+struct ExpectedItem {
     UINT id;  // 0: separator
     const char* label;
     const char* accelerator;  // nullptr: no tab
 };
 
-const std::vector<std::vector<ItemSpec>> kDropDowns = {
+const std::vector<std::vector<ExpectedItem>> kDropDowns = {
     {{32781, "設定ファイルの読み込み(&O)...", "Ctrl+O"},
      {32782, "設定ファイルへの書き込み(&S)...", "Ctrl+S"},
      {0, "", nullptr},
@@ -101,28 +101,28 @@ TEST_F(IconMenuTest, DropDownsHoldTheTemplateItemsWithAlignedAccelerators) {
     const QFontMetrics fm(FixedMenuMetrics().menuFont);
     for (int d = 0; d < 3; ++d) {
         IconMenu* dropDown = DropDown(menu, d);
-        const auto& specs = kDropDowns[d];
-        ASSERT_EQ(dropDown->GetMenuItemCount(), static_cast<int>(specs.size()));
-        ASSERT_EQ(dropDown->GetRecordCount(), static_cast<int>(specs.size()));
+        const auto& expected = kDropDowns[d];
+        ASSERT_EQ(dropDown->GetMenuItemCount(), static_cast<int>(expected.size()));
+        ASSERT_EQ(dropDown->GetRecordCount(), static_cast<int>(expected.size()));
         int widest = 0;
-        for (const ItemSpec& spec : specs)
-            widest = std::max(widest, fm.horizontalAdvance(QString::fromUtf8(spec.label) + u' '));
-        for (int i = 0; i < static_cast<int>(specs.size()); ++i) {
-            const ItemSpec& spec = specs[i];
+        for (const ExpectedItem& item : expected)
+            widest = std::max(widest, fm.horizontalAdvance(QString::fromUtf8(item.label) + u' '));
+        for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
+            const ExpectedItem& item = expected[i];
             const MenuItemRecord* record = dropDown->GetItemRecord(i);
             EXPECT_TRUE(CMenu::IsOwnerDrawn(dropDown->PopupWidget()->actions()[i]));
             EXPECT_EQ(CMenu::GetItemData(dropDown->PopupWidget()->actions()[i]),
                       reinterpret_cast<uintptr_t>(record));
-            EXPECT_EQ(dropDown->GetMenuItemID(i), spec.id);
-            if (spec.id == 0) {
+            EXPECT_EQ(dropDown->GetMenuItemID(i), item.id);
+            if (item.id == 0) {
                 EXPECT_EQ(record->flags, MF_SEPARATOR | MF_OWNERDRAW);
                 EXPECT_TRUE(record->text.isEmpty());
                 continue;
             }
             EXPECT_EQ(record->flags, MF_OWNERDRAW);
-            EXPECT_EQ(record->id, spec.id);
-            const QString label = QString::fromUtf8(spec.label);
-            if (!spec.accelerator) {
+            EXPECT_EQ(record->id, item.id);
+            const QString label = QString::fromUtf8(item.label);
+            if (!item.accelerator) {
                 EXPECT_EQ(record->text, label);
                 continue;
             }
@@ -132,8 +132,8 @@ TEST_F(IconMenuTest, DropDownsHoldTheTemplateItemsWithAlignedAccelerators) {
             EXPECT_EQ(before.mid(label.size()).trimmed(), QString());
             EXPECT_GE(fm.horizontalAdvance(before), widest);
             EXPECT_LT(fm.horizontalAdvance(before.chopped(1)), widest);
-            EXPECT_EQ(record->text.mid(before.size()), u'\t' + QString::fromUtf8(spec.accelerator));
-            EXPECT_EQ(Text(menu, spec.id, false), record->text);
+            EXPECT_EQ(record->text.mid(before.size()), u'\t' + QString::fromUtf8(item.accelerator));
+            EXPECT_EQ(Text(menu, item.id, false), record->text);
         }
     }
     EXPECT_EQ(Text(*DropDown(menu, 2), 2, true), QStringLiteral("バージョン情報(&A)..."));
