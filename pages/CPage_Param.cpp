@@ -1,4 +1,5 @@
 #include "pages/CPage_Param.h"
+#include "pages/LeadingNumber.h"
 
 #include <array>
 
@@ -66,23 +67,6 @@ void DecodeSwitch(unsigned char code, int& value) {
         value = 0;
     else if (code == '1')
         value = 1;
-}
-
-// Leading decimal digits after optional blanks and sign, as atoi reads them; at most 9 digits
-// arrive here, so the value always fits.
-long long LeadingDecimal(const QString& text) {
-    int i = 0;
-    while (i < text.size() && text[i].isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i)
-        value = value * 10 + (text[i].unicode() - '0');
-    return negative ? -value : value;
 }
 
 }  // namespace
@@ -165,7 +149,7 @@ void CPage_Param::OnChangeHeadCentring(UINT id) {
     if (text.size() > 3) {
         // Long input (leading zeros, a pasted number) is rewritten as its plain value. Only a
         // different text is written, so the rewriting ends; what follows judges the new text.
-        const QString plain = QString::number(LeadingDecimal(text));
+        const QString plain = QString::number(LeadingNumber(text));
         if (plain != fullText) {
             SetDlgItemText(editId, plain);
             value = static_cast<unsigned long long>(GetDlgItemInt(editId, &translated, false));

@@ -1,4 +1,5 @@
 #include "pages/CPage_Param_2.h"
+#include "pages/LeadingNumber.h"
 
 #include <optional>
 
@@ -36,23 +37,6 @@ struct ReturnTime {
 constexpr ReturnTime kReturnTimes[] = {{0, "自動戻り無し"}, {8, "８秒"}, {15, "１５秒"}};
 constexpr int kDefaultReturnTime = 8;
 
-// Leading decimal digits after optional blanks and sign, as atoi reads them; the texts that arrive
-// here are short, so the value always fits.
-long long LeadingDecimal(const QString& text) {
-    int i = 0;
-    while (i < text.size() && text[i].isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i)
-        value = value * 10 + (text[i].unicode() - '0');
-    return negative ? -value : value;
-}
-
 // "00" shows as "0", a positive value with its "+", a negative one as its plain number; a pair
 // that starts with neither "0" nor "F" leaves the text as it was.
 void DecodeCorrection(const settings::SettingsImage& image, int offset, QString& text) {
@@ -66,7 +50,7 @@ void DecodeCorrection(const settings::SettingsImage& image, int offset, QString&
 }
 
 void EncodeCorrection(settings::SettingsImage& image, int offset, const QString& text) {
-    settings::WritePitchPair(image, offset, static_cast<int>(LeadingDecimal(text)));
+    settings::WritePitchPair(image, offset, static_cast<int>(LeadingNumber(text)));
 }
 
 }  // namespace
@@ -140,7 +124,7 @@ void CPage_Param_2::OnChangeIntakeTime() {
     if (text.size() > 2) {
         // Long input (leading zeros, a pasted number) is rewritten as its plain value. Only a
         // different text is written, so the rewriting ends; what follows judges the new text.
-        const QString plain = QString::number(LeadingDecimal(text));
+        const QString plain = QString::number(LeadingNumber(text));
         if (plain != fullText) {
             SetDlgItemText(IDC_INTAKE_TIME, plain);
             value = GetDlgItemInt(IDC_INTAKE_TIME, &translated, false);

@@ -1,4 +1,5 @@
 #include "pages/FormatSettingsDialog.h"
+#include "pages/LeadingNumber.h"
 
 #include <algorithm>
 #include <climits>
@@ -64,29 +65,6 @@ const IntakePath kPaths[] = {
 
 const QString kFormat0 = QStringLiteral("書式０");
 const QString kFormatN[3] = {QStringLiteral("書式１"), QStringLiteral("書式２"), QStringLiteral("書式３")};
-
-// The leading decimal number of a text, as atoi reads it, held to the int range so that a pasted
-// run of digits of any length gives a number that writes back to the same text.
-int LeadingNumber(const QString& text) {
-    int i = 0;
-    while (i < text.size() && text[i].isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
-        value = value * 10 + (text[i].unicode() - '0');
-        if (value > INT_MAX) {
-            value = INT_MAX;
-            if (negative)
-                return INT_MIN;
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 // Lone values that become 40 at once while typing: an emptied edit and the digits 2 and 3, which
 // no further digit brings into 40..132; the postcard edit treats a lone 4 the same way. Other
