@@ -1,31 +1,31 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the main window on a virtual X server, against the demo spooler.
+# BMK_BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/x11-session.sh
+build="${BMK_BUILD_DIR:-build}"
 
 if [ -z "${BMK_IN_XVFB:-}" ]; then
   install_x11_tools
   tools/install-deps.sh
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build -j2 --target bmk540 bmk540-capture
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j2 --target bmk540 bmk540-capture
   exec env BMK_IN_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
 export BMK_CAPTURE_DIR
 BMK_CAPTURE_DIR=$(mktemp -d)
 log=$BMK_CAPTURE_DIR/spooler.log
-tools/demo-spooler.sh build/bin/bmk540-capture res/ppd/bmk540.ppd build/bin/bmk540 >"$log" 2>&1 &
+tools/demo-spooler.sh "$build/bin/bmk540-capture" res/ppd/bmk540.ppd "$build/bin/bmk540" >"$log" 2>&1 &
 spooler=$!
-trap 'kill $spooler 2>/dev/null || true; rm -rf "$BMK_CAPTURE_DIR"' EXIT
+# On any failure, the program and the spooler go too.
+trap 'stop_tree $spooler; rm -rf "$BMK_CAPTURE_DIR"' EXIT
 
 window=$(wait_for_window "ORV Quillstrike" 60) || { cat "$log" >&2; exit 1; }
-# The first paint follows the mapping of the window.
-sleep 1
+wait_for_paint "$window" 30
 mkdir -p docs
 xwd -id "$window" -silent | convert_image xwd:- docs/screenshot.png
 echo "wrote docs/screenshot.png"
 
-# Nothing was changed, so the exit command (File, Exit) closes the window without a question.
-close_main_window "$window"
-wait_for_exit "$spooler" 30 || { echo "bmk540 did not close" >&2; exit 1; }
+close_and_decline "$window" 30 "$spooler" || { echo "bmk540 did not close" >&2; exit 1; }

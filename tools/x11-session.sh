@@ -50,10 +50,50 @@ wait_for_exit() {
   return 1
 }
 
-# Runs the exit command from the File menu. The open drop-down holds the keyboard, so its key
-# goes through the server's input (XTEST) rather than to a window.
+# Waits up to $2 seconds until the window shows a settled picture: more than one colour, and the
+# same in two captures in a row. Keys sent earlier could reach a window Qt has not set up yet.
+wait_for_paint() {
+  local window=$1 deadline=$((SECONDS + $2)) previous="" current
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    current=$(xwd -id "$window" -silent 2>/dev/null | convert_image xwd:- -format '%k %#' info: 2>/dev/null || true)
+    if [ -n "$current" ] && [ "${current%% *}" -gt 1 ] && [ "$current" = "$previous" ]; then
+      return 0
+    fi
+    previous=$current
+    sleep 0.2
+  done
+  echo "window $window was not painted within $2 s" >&2
+  return 1
+}
+
+# Prints the processes a process started, and theirs, deepest first.
+descendants() {
+  local child
+  for child in $(pgrep -P "$1" || true); do
+    descendants "$child"
+    echo "$child"
+  done
+}
+
+# Stops a process this script started together with everything it started (a build, the
+# program, the demo spooler's cupsd), waiting up to 30 s before forcing it.
+stop_tree() {
+  local pid=$1 all
+  kill -0 "$pid" 2>/dev/null || return 0
+  all="$(descendants "$pid") $pid"
+  # shellcheck disable=SC2086
+  kill $all 2>/dev/null || true
+  if ! wait_for_exit "$pid" 30; then
+    # shellcheck disable=SC2086
+    kill -KILL $all 2>/dev/null || true
+  fi
+}
+
+# Runs the exit command from the File menu, typed through the server's input (XTEST) into the
+# window given the focus: an open drop-down holds the keyboard, so it must get real key events.
 close_main_window() {
-  xdotool key --window "$1" alt+f
+  xdotool windowfocus --sync "$1"
+  xdotool key alt+f
   sleep 0.5
   xdotool key x
 }
