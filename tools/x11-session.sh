@@ -92,10 +92,46 @@ stop_tree() {
 # Runs the exit command from the File menu, typed through the server's input (XTEST) into the
 # window given the focus: an open drop-down holds the keyboard, so it must get real key events.
 close_main_window() {
-  xdotool windowfocus --sync "$1"
+  local window=$1 deadline=$((SECONDS + 10)) shown
+  xdotool windowfocus --sync "$window"
   xdotool key alt+f
-  sleep 0.5
+  # The drop-down is a second window of the program; X picks the item only once it is open.
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    shown=$(xdotool search --onlyvisible --class bmk540 2>/dev/null | grep -cvx "$window" || true)
+    [ "$shown" -gt 0 ] && break
+    sleep 0.1
+  done
   xdotool key x
+}
+
+# Presses a key in a message box and waits up to 10 s for the box to go. The box closes on the
+# key press, so sending the release fails with BadWindow; whether the box went is what counts.
+answer_box() {
+  local box=$1 key=$2 deadline=$((SECONDS + 10))
+  xdotool key --window "$box" "$key" 2>/dev/null || true
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    xdotool search --onlyvisible --name "^Brindlemark$" 2>/dev/null | grep -qx "$box" || return 0
+    sleep 0.2
+  done
+  echo "the message box stayed after $key" >&2
+  return 1
+}
+
+# Closes bmk540 and waits up to $2 seconds for process $3 to end. Should it ask first (send or
+# save before exiting?), the answer is No: nothing more is to reach the printer or a file.
+close_and_decline() {
+  local window=$1 deadline=$((SECONDS + $2)) pid=$3 box
+  close_main_window "$window"
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    kill -0 "$pid" 2>/dev/null || return 0
+    box=$(xdotool search --onlyvisible --name "^Brindlemark$" 2>/dev/null | head -1 || true)
+    if [ -n "$box" ]; then
+      echo "bmk540 asked before exiting; answering No" >&2
+      answer_box "$box" alt+n || return 1
+    fi
+    sleep 0.2
+  done
+  return 1
 }
 
 # ImageMagick's convert, not whatever else is first on the path.
