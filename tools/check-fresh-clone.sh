@@ -25,7 +25,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 1' INT TERM
+trap 'echo "FAIL: interrupted" >&2; exit 1' INT TERM
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -52,10 +52,14 @@ send_factory_settings() {
   TMPDIR=$work/tmp-$name BMK_CAPTURE_DIR=$captures "$@" >"$work/$name.log" 2>&1 &
   program=$!
   # The first start builds the program from the clone.
-  window=$(wait_for_window "ORV Quillstrike" 3600) || { tail -20 "$work/$name.log" >&2; fail "$name: no window"; }
+  # The waits run in this shell, not in a command substitution, which would hold off a signal
+  # (and so the clean-up) until it ended.
+  wait_for_window "ORV Quillstrike" 3600 >"$work/id" || { tail -20 "$work/$name.log" >&2; fail "$name: no window"; }
+  window=$(<"$work/id")
   wait_for_paint "$window" 60 || fail "$name: the window was not drawn"
   xdotool key --window "$window" ctrl+w || fail "$name: cannot type into the window"
-  box=$(wait_for_window "^Brindlemark$" 60) || fail "$name: no message after sending"
+  wait_for_window "^Brindlemark$" 60 >"$work/id" || fail "$name: no message after sending"
+  box=$(<"$work/id")
   answer_box "$box" Return || fail "$name: cannot dismiss the message"
   wait_for_file "$captures/job-1.bin" 60 || fail "$name: nothing reached the printer"
   cmp "$captures/job-1.bin" "$work/factory.bin" || fail "$name: the printer received other bytes"
