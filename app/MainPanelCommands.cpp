@@ -14,34 +14,38 @@ bool MainPanelDialog::CorrectPendingHeadCentring() {
     return true;
 }
 
-void MainPanelDialog::OnSelectPrinter() {
-    if (m_printerDlg.startupDone == 1) {
-        StoreAllPages(m_current);
-        const bool toSend = m_current != m_printerBaseline;
-        const bool toSave = m_current != m_fileBaseline;
-        if (toSend) {
-            int answer = MessageBox(this, msg::SendBeforeSwitch(), msg::Caption(),
-                                    MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-            if (answer == IDCANCEL)
-                return;
-            if (answer == IDYES) {
-                const bool pending = m_pageParam.HasPendingCorrection();
-                OnSendSettings();
-                if (pending)
-                    return;
-            }
-        }
-        if (toSave) {
-            int answer = MessageBox(this, msg::SaveBeforeSwitch(), msg::Caption(),
-                                    MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-            if (answer == IDCANCEL)
-                return;
-            // Yes to saving that wrote no file (pending correction, cancelled or failed save) ends here:
-            // the printer is not switched, so nothing unsaved is lost.
-            if (answer == IDYES && !SaveSettings())
-                return;
+bool MainPanelDialog::SettleChanges(const QString& sendQuestion, const QString& saveQuestion) {
+    StoreAllPages(m_current);
+    const bool toSend = m_current != m_printerBaseline;
+    const bool toSave = m_current != m_fileBaseline;
+    if (toSend) {
+        const int answer =
+            MessageBox(this, sendQuestion, msg::Caption(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+        if (answer == IDCANCEL)
+            return false;
+        if (answer == IDYES) {
+            const bool pending = m_pageParam.HasPendingCorrection();
+            OnSendSettings();
+            if (pending)
+                return false;
         }
     }
+    if (toSave) {
+        const int answer =
+            MessageBox(this, saveQuestion, msg::Caption(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+        if (answer == IDCANCEL)
+            return false;
+        // Yes to saving that wrote no file (pending correction, cancelled or failed save) ends
+        // here, so nothing unsaved is lost.
+        if (answer == IDYES && !SaveSettings())
+            return false;
+    }
+    return true;
+}
+
+void MainPanelDialog::OnSelectPrinter() {
+    if (m_printerDlg.startupDone == 1 && !SettleChanges(msg::SendBeforeSwitch(), msg::SaveBeforeSwitch()))
+        return;
     m_printerDlg.printerName = m_printerName;
     m_printerDlg.portName = m_portName;
     const int result = m_printerDlg.DoModal();
@@ -78,30 +82,6 @@ void MainPanelDialog::ShowFactorySettings() {
 }
 
 void MainPanelDialog::OnExitApp() {
-    StoreAllPages(m_current);
-    const bool toSend = m_current != m_printerBaseline;
-    const bool toSave = m_current != m_fileBaseline;
-    if (toSend) {
-        int answer =
-            MessageBox(this, msg::SendBeforeExit(), msg::Caption(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-        if (answer == IDCANCEL)
-            return;
-        if (answer == IDYES) {
-            const bool pending = m_pageParam.HasPendingCorrection();
-            OnSendSettings();
-            if (pending)
-                return;
-        }
-    }
-    if (!toSave) {
+    if (SettleChanges(msg::SendBeforeExit(), msg::SaveBeforeExit()))
         ClosePanel();
-        return;
-    }
-    int answer = MessageBox(this, msg::SaveBeforeExit(), msg::Caption(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-    if (answer == IDCANCEL)
-        return;
-    // Yes to saving that wrote no file keeps the window open, so nothing unsaved is lost.
-    if (answer == IDYES && !SaveSettings())
-        return;
-    ClosePanel();
 }

@@ -80,6 +80,9 @@ private:
     void OnTabSelChange(NMHDR* hdr, LRESULT* result);
     void ShowOnlyPage(int index);
     bool CorrectPendingHeadCentring();
+    // Collects the pages and asks whether to send and to save what differs from the printer
+    // and the file; false when the command must stop there.
+    bool SettleChanges(const QString& sendQuestion, const QString& saveQuestion);
     // The save command; true when a settings file was written.
     bool SaveSettings();
     // The pages' file-dialog settings, shared by load and save.
