@@ -1,6 +1,7 @@
 #include "pages/CPage_MSW1.h"
 
 #include "framework/CDataExchange.h"
+#include "settings/PanelWords.h"
 
 namespace {
 
@@ -8,7 +9,7 @@ constexpr int kCountryList = 1010;
 
 const MswLayout kLayout{
     res::IDD_MSW1,
-    4,
+    0,
     {{{MswSwitch::Own},
       {MswSwitch::Own},
       {MswSwitch::Own},
@@ -19,32 +20,6 @@ const MswLayout kLayout{
       {MswSwitch::Radio, 1014}}},
     {1007, 1008, 1009, 1010, 1011, 1012, 1014, 1015, 1016, 1234, 1235},
 };
-
-struct Country {
-    const char* name;
-    int code;
-};
-// In list order; the first name that equals the list's text decides the code.
-constexpr Country kCountries[] = {
-    {"日本", 0}, {"アメリカ", 2}, {"イギリス", 3}, {"ドイツ", 4}, {"スウェーデン", 5},
-};
-
-QString CountryName(int code) {
-    // Codes 1, 6 and 7 name no country: they show as Japan and are written back as 0.
-    for (const Country& c : kCountries) {
-        if (c.code == code)
-            return QString::fromUtf8(c.name);
-    }
-    return QString::fromUtf8(kCountries[0].name);
-}
-
-int CountryCode(const QString& name) {
-    for (const Country& c : kCountries) {
-        if (name == QString::fromUtf8(c.name))
-            return c.code;
-    }
-    return 0;  // no country chosen (or an unknown text) counts as Japan
-}
 
 }  // namespace
 
@@ -57,12 +32,18 @@ void CPage_MSW1::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CPage_MSW1::ShowOwnSwitches() {
-    m_country = CountryName(m_switches[0] + 2 * m_switches[1] + 4 * m_switches[2]);
+    // Codes that name no country show as Japan.
+    const int index = settings::CountryIndex(settings::CountryCode(m_switches));
+    m_country = QString::fromUtf8(settings::words::kCountries[static_cast<std::size_t>(index)].text);
 }
 
 void CPage_MSW1::TakeOwnSwitches() {
-    const int code = CountryCode(m_country);
-    m_switches[0] = code & 1;
-    m_switches[1] = (code >> 1) & 1;
-    m_switches[2] = (code >> 2) & 1;
+    int index = -1;  // no country chosen (or an unknown text) counts as Japan
+    for (std::size_t i = 0; i < settings::words::kCountries.size(); ++i) {
+        if (m_country == QString::fromUtf8(settings::words::kCountries[i].text)) {
+            index = static_cast<int>(i);
+            break;
+        }
+    }
+    settings::SetCountry(index, m_switches);
 }

@@ -3,11 +3,11 @@
 namespace {
 const MswLayout kLayout{
     res::IDD_MSW2,
-    7,
+    1,
     {{{MswSwitch::Check, 1016},
       {MswSwitch::Radio, 1017},
       {MswSwitch::Radio, 1019},
-      {MswSwitch::Kept},
+      {MswSwitch::Hidden},
       {MswSwitch::Radio, 1020},
       {MswSwitch::Radio, 1021},
       {MswSwitch::Radio, 1022},

@@ -1,12 +1,11 @@
 #include "pages/CPage_Param.h"
+#include "pages/ChoiceExchange.h"
 #include "pages/LeadingNumber.h"
-
-#include <array>
 
 #include "framework/CDataExchange.h"
 #include "framework/Services.h"
 #include "framework/UpDownControl.h"
-#include "settings/FieldCodec.h"
+#include "settings/PanelWords.h"
 #include "settings/SettingsImage.h"
 
 namespace {
@@ -25,49 +24,8 @@ constexpr int IDC_PAPER_LEFT = 1236;
 constexpr int IDC_POSTCARD_OFF = 1065;
 constexpr int IDC_POSTCARD_ON = 1018;
 
-constexpr int kFont1Offset = 16;
-constexpr int kFont2Offset = 18;
-constexpr int kKanjiOffset = 20;
-constexpr int kPostcardOffset = 22;
-constexpr int kPaperSetOffset = 24;
-constexpr int kCutSheetOffset = 26;
-constexpr int kFrontTractorOffset = 29;
-constexpr int kRearTractorOffset = 32;
-
-constexpr int kMinColumn = 10;
-constexpr int kMaxColumn = 68;
 // The edit text the handler looks at, as a fixed buffer would hold it.
 constexpr int kTextLimit = 9;
-
-const std::array<QString, 5> kFontNames = {QStringLiteral("標準"), QStringLiteral("イタリック"),
-                                           QStringLiteral("クーリエ"), QStringLiteral("ゴシック"),
-                                           QStringLiteral("OCR-B")};
-const std::array<QString, 3> kKanjiNames = {QStringLiteral("JIS1978年版"), QStringLiteral("JIS1983年版"),
-                                            QStringLiteral("JIS1990年版")};
-
-// A code character "0".."n-1" picks a name; anything else leaves the text as it was.
-template <size_t N>
-void DecodeName(unsigned char code, const std::array<QString, N>& names, QString& text) {
-    if (code >= '0' && code < '0' + N)
-        text = names[code - '0'];
-}
-
-// The first name equal to the text gives its code; no match counts as the first one.
-template <size_t N>
-unsigned char EncodeName(const QString& text, const std::array<QString, N>& names) {
-    for (size_t i = 0; i < N; ++i) {
-        if (text == names[i])
-            return static_cast<unsigned char>('0' + i);
-    }
-    return '0';
-}
-
-void DecodeSwitch(unsigned char code, int& value) {
-    if (code == '0')
-        value = 0;
-    else if (code == '1')
-        value = 1;
-}
 
 }  // namespace
 
@@ -81,50 +39,32 @@ bool CPage_Param::OnInitDialog() {
     SettingsPage::OnInitDialog();
     for (int id : {IDC_SPIN_CUT_SHEET, IDC_SPIN_FRONT_TRACTOR, IDC_SPIN_REAR_TRACTOR}) {
         if (auto* spin = qobject_cast<UpDownControl*>(GetDlgItem(id)))
-            spin->SetRange(kMinColumn, kMaxColumn);
+            spin->SetRange(settings::kHeadCentringRange.min, settings::kHeadCentringRange.max);
     }
     return true;
 }
 
 void CPage_Param::DoDataExchange(CDataExchange* pDX) {
     SettingsPage::DoDataExchange(pDX);
-    DDX_CBString(pDX, IDC_FONT1, m_font1);
-    DDV_MaxChars(pDX, m_font1, 20);
-    DDX_CBString(pDX, IDC_FONT2, m_font2);
-    DDV_MaxChars(pDX, m_font2, 20);
-    DDX_CBString(pDX, IDC_KANJI_TABLE, m_kanjiTable);
-    DDV_MaxChars(pDX, m_kanjiTable, 20);
-    DDX_Text(pDX, IDC_FRONT_TRACTOR, m_frontTractor);
-    DDX_Text(pDX, IDC_CUT_SHEET, m_cutSheet);
-    DDX_Radio(pDX, IDC_POSTCARD_OFF, m_postcardMode);
-    DDX_Text(pDX, IDC_REAR_TRACTOR, m_rearTractor);
-    DDX_Radio(pDX, IDC_PAPER_CENTRE, m_paperSetPosition);
+    DDX_Choice(pDX, IDC_FONT1, settings::words::kFonts, m_values.font1, 20);
+    DDX_Choice(pDX, IDC_FONT2, settings::words::kFonts, m_values.font2, 20);
+    DDX_Choice(pDX, IDC_KANJI_TABLE, settings::words::kKanjiTables, m_values.kanjiTable, 20);
+    DDX_Text(pDX, IDC_FRONT_TRACTOR, m_values.frontTractor);
+    DDX_Text(pDX, IDC_CUT_SHEET, m_values.cutSheet);
+    DDX_Radio(pDX, IDC_POSTCARD_OFF, m_values.postcardMode);
+    DDX_Text(pDX, IDC_REAR_TRACTOR, m_values.rearTractor);
+    DDX_Radio(pDX, IDC_PAPER_CENTRE, m_values.paperSet);
 }
 
 void CPage_Param::LoadFromImage(const settings::SettingsImage& image) {
-    DecodeName(image[kFont1Offset], kFontNames, m_font1);
-    DecodeName(image[kFont2Offset], kFontNames, m_font2);
-    DecodeName(image[kKanjiOffset], kKanjiNames, m_kanjiTable);
-    // Whatever the bytes hold is shown: no check of the digits or of the range.
-    m_cutSheet = settings::ReadDecimal(image, kCutSheetOffset, 2);
-    m_frontTractor = settings::ReadDecimal(image, kFrontTractorOffset, 2);
-    m_rearTractor = settings::ReadDecimal(image, kRearTractorOffset, 2);
-    DecodeSwitch(image[kPostcardOffset], m_postcardMode);
-    DecodeSwitch(image[kPaperSetOffset], m_paperSetPosition);
+    settings::DecodeParam(image, m_values);
     UpdateData(false);
 }
 
 void CPage_Param::StoreToImage(settings::SettingsImage& image) {
     // A failed exchange has shown its message; the members it did not reach are written as they were.
     UpdateData(true);
-    image[kFont1Offset] = EncodeName(m_font1, kFontNames);
-    image[kFont2Offset] = EncodeName(m_font2, kFontNames);
-    image[kKanjiOffset] = EncodeName(m_kanjiTable, kKanjiNames);
-    settings::WriteDecimal(image, kCutSheetOffset, 2, m_cutSheet);
-    settings::WriteDecimal(image, kFrontTractorOffset, 2, m_frontTractor);
-    settings::WriteDecimal(image, kRearTractorOffset, 2, m_rearTractor);
-    image[kPostcardOffset] = m_postcardMode == 1 ? '1' : '0';
-    image[kPaperSetOffset] = m_paperSetPosition == 1 ? '1' : '0';
+    settings::EncodeParam(m_values, image);
 }
 
 int& CPage_Param::PendingFlag(int editId) {
@@ -157,14 +97,14 @@ void CPage_Param::OnChangeHeadCentring(UINT id) {
     }
     // Only what the user is typing is corrected; a loaded value waits until the user edits it.
     if (GetFocus() == GetDlgItem(editId)) {
-        if (value < kMinColumn) {
+        if (value < settings::kHeadCentringRange.min) {
             // One digit from 1 to 6 may still become 10..68: flag it and let the user go on.
             if (value >= 1 && value <= 6)
                 pending = 1;
             else
-                SetDlgItemText(editId, QString::number(kMinColumn));
-        } else if (value > kMaxColumn) {
-            SetDlgItemText(editId, QString::number(kMaxColumn));
+                SetDlgItemText(editId, QString::number(settings::kHeadCentringRange.min));
+        } else if (value > settings::kHeadCentringRange.max) {
+            SetDlgItemText(editId, QString::number(settings::kHeadCentringRange.max));
         }
     }
     SendDataCheck();
@@ -180,7 +120,7 @@ void CPage_Param::CorrectHeadCentring() {
         if (PendingFlag(id) == 0)
             continue;
         // The change handler clears the flag.
-        SetDlgItemText(id, QString::number(kMinColumn));
+        SetDlgItemText(id, QString::number(settings::kHeadCentringRange.min));
         SetFocus(GetDlgItem(id));
     }
 }

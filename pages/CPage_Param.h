@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "pages/SettingsPage.h"
+#include "settings/PanelRules.h"
 
 // Parameter setting 1: fonts, kanji code table, postcard mode, paper set position and the
 // head-centring positions at paper intake. Typed positions are corrected while the edit has the
@@ -39,12 +40,5 @@ private:
     int m_cutSheetPending = 0;
     int m_frontTractorPending = 0;
     int m_rearTractorPending = 0;
-    QString m_font1;
-    QString m_font2;
-    QString m_kanjiTable;
-    int m_frontTractor = 0;
-    int m_cutSheet = 0;
-    int m_postcardMode = 0;
-    int m_rearTractor = 0;
-    int m_paperSetPosition = 0;
+    settings::ParamValues m_values;
 };

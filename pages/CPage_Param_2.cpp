@@ -1,11 +1,9 @@
 #include "pages/CPage_Param_2.h"
 #include "pages/LeadingNumber.h"
 
-#include <optional>
-
 #include "framework/CDataExchange.h"
 #include "framework/UpDownControl.h"
-#include "settings/FieldCodec.h"
+#include "settings/PanelWords.h"
 #include "settings/SettingsImage.h"
 
 namespace {
@@ -18,39 +16,34 @@ constexpr int IDC_SHEET_FEEDER = 1071;
 constexpr int IDC_FRONT_TRACTOR = 1072;
 constexpr int IDC_REAR_TRACTOR = 1073;
 
-constexpr int kReturnTimeOffset = 165;
-constexpr int kIntakeTimeOffset = 168;
-constexpr int kFrontTractorOffset = 173;
-constexpr int kRearTractorOffset = 176;
-constexpr int kSheetGuideOffset = 179;
-constexpr int kSheetFeederOffset = 182;
-
-constexpr int kMinIntakeTime = 2;
-constexpr int kMaxIntakeTime = 5;
 // The edit text the handler looks at, as a fixed buffer would hold it.
 constexpr int kTextLimit = 9;
+constexpr settings::Range kSeconds = settings::kIntakeTimeRange;
 
-struct ReturnTime {
-    int seconds;
-    const char* text;
-};
-constexpr ReturnTime kReturnTimes[] = {{0, "自動戻り無し"}, {8, "８秒"}, {15, "１５秒"}};
-constexpr int kDefaultReturnTime = 8;
-
-// "00" shows as "0", a positive value with its "+", a negative one as its plain number; a pair
-// that starts with neither "0" nor "F" leaves the text as it was.
-void DecodeCorrection(const settings::SettingsImage& image, int offset, QString& text) {
-    const std::optional<int> n = settings::ReadPitchPair(image, offset);
-    if (!n)
-        return;
-    if (image[offset] == '0')
-        text = *n == 0 ? QStringLiteral("0") : QStringLiteral("+") + QString::number(*n);
-    else
-        text = QString::number(*n);
+QString ReturnTimeText(int seconds) {
+    for (const settings::words::ReturnTimeWord& r : settings::words::kReturnTimes) {
+        if (r.seconds == seconds)
+            return QString::fromUtf8(r.text);
+    }
+    return {};
 }
 
-void EncodeCorrection(settings::SettingsImage& image, int offset, const QString& text) {
-    settings::WritePitchPair(image, offset, static_cast<int>(LeadingNumber(text)));
+// Any text that names no return time is written as the default.
+int ReturnTimeSeconds(const QString& text) {
+    for (const settings::words::ReturnTimeWord& r : settings::words::kReturnTimes) {
+        if (text == QString::fromUtf8(r.text))
+            return r.seconds;
+    }
+    return -1;
+}
+
+// The list shows the text when it holds it; read back, the list's text replaces it.
+void DDX_Pitch(CDataExchange* pDX, int id, std::string& text) {
+    QString shown = QString::fromStdString(text);
+    DDX_CBString(pDX, id, shown);
+    DDV_MaxChars(pDX, shown, 10);
+    if (pDX->m_bSaveAndValidate)
+        text = shown.toStdString();
 }
 
 }  // namespace
@@ -64,56 +57,36 @@ CPage_Param_2::CPage_Param_2() : SettingsPage(res::IDD_PARAM2) {}
 bool CPage_Param_2::OnInitDialog() {
     SettingsPage::OnInitDialog();
     if (auto* spin = qobject_cast<UpDownControl*>(GetDlgItem(IDC_SPIN_INTAKE_TIME)))
-        spin->SetRange(kMinIntakeTime, kMaxIntakeTime);
+        spin->SetRange(kSeconds.min, kSeconds.max);
     return true;
 }
 
 void CPage_Param_2::DoDataExchange(CDataExchange* pDX) {
     SettingsPage::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_INTAKE_TIME, m_intakeTime);
-    DDV_MinMaxInt(pDX, m_intakeTime, kMinIntakeTime, kMaxIntakeTime);
-    DDX_CBString(pDX, IDC_RETURN_TIME, m_returnTime);
-    DDV_MaxChars(pDX, m_returnTime, 20);
-    DDX_CBString(pDX, IDC_SHEET_GUIDE, m_sheetGuide);
-    DDV_MaxChars(pDX, m_sheetGuide, 10);
-    DDX_CBString(pDX, IDC_SHEET_FEEDER, m_sheetFeeder);
-    DDV_MaxChars(pDX, m_sheetFeeder, 10);
-    DDX_CBString(pDX, IDC_FRONT_TRACTOR, m_frontTractor);
-    DDV_MaxChars(pDX, m_frontTractor, 10);
-    DDX_CBString(pDX, IDC_REAR_TRACTOR, m_rearTractor);
-    DDV_MaxChars(pDX, m_rearTractor, 10);
+    DDX_Text(pDX, IDC_INTAKE_TIME, m_values.intakeTime);
+    DDV_MinMaxInt(pDX, m_values.intakeTime, kSeconds.min, kSeconds.max);
+    QString returnTime = ReturnTimeText(m_values.returnTime);
+    DDX_CBString(pDX, IDC_RETURN_TIME, returnTime);
+    DDV_MaxChars(pDX, returnTime, 20);
+    if (pDX->m_bSaveAndValidate)
+        m_values.returnTime = ReturnTimeSeconds(returnTime);
+    // The lists in the page's order; the values are kept in image order.
+    DDX_Pitch(pDX, IDC_SHEET_GUIDE, m_values.pitch[2]);
+    DDX_Pitch(pDX, IDC_SHEET_FEEDER, m_values.pitch[3]);
+    DDX_Pitch(pDX, IDC_FRONT_TRACTOR, m_values.pitch[0]);
+    DDX_Pitch(pDX, IDC_REAR_TRACTOR, m_values.pitch[1]);
 }
 
 void CPage_Param_2::LoadFromImage(const settings::SettingsImage& image) {
-    const int seconds = settings::ReadDecimal(image, kReturnTimeOffset, 2);
-    for (const ReturnTime& r : kReturnTimes) {
-        if (r.seconds == seconds)
-            m_returnTime = QString::fromUtf8(r.text);
-    }
-    // Whatever the byte holds is shown; the range is checked when the page is stored.
-    m_intakeTime = settings::ReadDecimal(image, kIntakeTimeOffset, 1);
-    DecodeCorrection(image, kFrontTractorOffset, m_frontTractor);
-    DecodeCorrection(image, kRearTractorOffset, m_rearTractor);
-    DecodeCorrection(image, kSheetGuideOffset, m_sheetGuide);
-    DecodeCorrection(image, kSheetFeederOffset, m_sheetFeeder);
+    // Whatever the intake byte holds is shown; the range is checked when the page is stored.
+    settings::DecodeParam2(image, m_values);
     UpdateData(false);
 }
 
 void CPage_Param_2::StoreToImage(settings::SettingsImage& image) {
     // A failed exchange has shown its message; the members it did not reach are written as they were.
     UpdateData(true);
-    int seconds = kDefaultReturnTime;
-    for (const ReturnTime& r : kReturnTimes) {
-        if (m_returnTime == QString::fromUtf8(r.text))
-            seconds = r.seconds;
-    }
-    settings::WriteDecimal(image, kReturnTimeOffset, 2, seconds);
-    // Not clamped: a loaded value that failed the range check goes back as it came.
-    settings::WriteDecimal(image, kIntakeTimeOffset, 1, m_intakeTime);
-    EncodeCorrection(image, kSheetGuideOffset, m_sheetGuide);
-    EncodeCorrection(image, kSheetFeederOffset, m_sheetFeeder);
-    EncodeCorrection(image, kFrontTractorOffset, m_frontTractor);
-    EncodeCorrection(image, kRearTractorOffset, m_rearTractor);
+    settings::EncodeParam2(m_values, image);
 }
 
 void CPage_Param_2::OnChangeIntakeTime() {
@@ -132,10 +105,10 @@ void CPage_Param_2::OnChangeIntakeTime() {
     }
     // Only what the user is typing is corrected; a loaded value waits for the range check.
     if (GetFocus() == GetDlgItem(IDC_INTAKE_TIME)) {
-        if (value < kMinIntakeTime)
-            SetDlgItemText(IDC_INTAKE_TIME, QString::number(kMinIntakeTime));
-        else if (value > kMaxIntakeTime)
-            SetDlgItemText(IDC_INTAKE_TIME, QString::number(kMaxIntakeTime));
+        if (value < kSeconds.min)
+            SetDlgItemText(IDC_INTAKE_TIME, QString::number(kSeconds.min));
+        else if (value > kSeconds.max)
+            SetDlgItemText(IDC_INTAKE_TIME, QString::number(kSeconds.max));
     }
     SendDataCheck();
 }

@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "pages/SettingsPage.h"
+#include "settings/PanelRules.h"
 
 // Parameter setting 2: the LF pitch correction of the four paper paths, the automatic return time
 // from the continuous-paper cut position and the paper intake time from the sheet guide. A typed
@@ -24,10 +25,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    int m_intakeTime = 0;
-    QString m_returnTime;
-    QString m_sheetGuide;
-    QString m_sheetFeeder;
-    QString m_frontTractor;
-    QString m_rearTractor;
+    settings::Param2Values m_values;
 };

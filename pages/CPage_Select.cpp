@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "framework/CDataExchange.h"
+#include "pages/ChoiceExchange.h"
 #include "settings/FormatBlock.h"
+#include "settings/PanelWords.h"
 #include "settings/SettingsImage.h"
 
 namespace {
@@ -17,25 +18,18 @@ constexpr int IDC_REDUCTION = 1057;
 constexpr int IDC_HOPPER1 = 1239;
 constexpr int IDC_FORMAT_SETTINGS = 1002;
 
-constexpr std::size_t kHopperOffset = 58;
-constexpr std::size_t kTypefaceOffset = 60;
-constexpr std::size_t kReductionOffset = 62;
-constexpr std::size_t kFormatOffset = 70;
+// The reduced-printing list holds the texts of the codes, in code order.
+constexpr std::array<std::string_view, settings::words::kReductions.size()> kReductionTexts = [] {
+    std::array<std::string_view, settings::words::kReductions.size()> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = settings::words::kReductions[i].text;
+    return texts;
+}();
 
-struct Reduction {
-    std::uint8_t code;
-    QString text;
-};
-const std::array<Reduction, 5> kReductions = {{
-    {'0', QStringLiteral("縮小なし")},
-    {'1', QStringLiteral("２／３縮小（左基準）")},
-    {'3', QStringLiteral("２／３縮小（中央基準）")},
-    {'5', QStringLiteral("４／５縮小（左基準）")},
-    {'7', QStringLiteral("４／５縮小（中央基準）")},
-}};
-
-const std::array<QString, 4> kFormatNames = {QStringLiteral("書式０"), QStringLiteral("書式１"),
-                                             QStringLiteral("書式２"), QStringLiteral("書式３")};
+QString FormatName(int format) {
+    return format >= 0 ? QString::fromUtf8(settings::words::kFormats[static_cast<std::size_t>(format)])
+                       : QString();
+}
 
 template <std::size_t N>
 void CopyIn(const settings::SettingsImage& image, std::size_t offset, std::array<std::uint8_t, N>& block) {
@@ -57,30 +51,14 @@ CPage_Select::CPage_Select() : SettingsPage(res::IDD_SELECT) {}
 
 void CPage_Select::DoDataExchange(CDataExchange* pDX) {
     SettingsPage::DoDataExchange(pDX);
-    DDX_CBString(pDX, IDC_REDUCTION, m_reducedPrinting);
-    DDV_MaxChars(pDX, m_reducedPrinting, 30);
-    DDX_Radio(pDX, IDC_MINCHO, m_typeface);
-    DDX_CBString(pDX, IDC_FORMAT, m_formatName);
-    DDV_MaxChars(pDX, m_formatName, 20);
-    DDX_Radio(pDX, IDC_HOPPER1, m_hopper);
+    DDX_Choice(pDX, IDC_REDUCTION, kReductionTexts, m_values.reduction, 30);
+    DDX_Radio(pDX, IDC_MINCHO, m_values.typeface);
+    DDX_Choice(pDX, IDC_FORMAT, settings::words::kFormats, m_values.format, 20);
+    DDX_Radio(pDX, IDC_HOPPER1, m_values.hopper);
 }
 
 void CPage_Select::LoadFromImage(const settings::SettingsImage& image) {
-    // Codes outside the lists leave the previous choice (the typeface excepted).
-    for (const Reduction& r : kReductions) {
-        if (image[kReductionOffset] == r.code)
-            m_reducedPrinting = r.text;
-    }
-    if (image[kHopperOffset] == '1')
-        m_hopper = 0;
-    else if (image[kHopperOffset] == '2')
-        m_hopper = 1;
-    m_loadedTypeface = image[kTypefaceOffset];
-    m_typeface = image[kTypefaceOffset] - '0';
-    const std::uint8_t format = image[kFormatOffset];
-    if (format >= '0' && format <= '3')
-        m_formatName = kFormatNames[format - '0'];
-
+    settings::DecodeSelect(image, m_values);
     // The blocks travel unread; only the dialog looks inside them.
     CopyIn(image, settings::kFormat0Offset, m_formatDialog.m_block0);
     CopyIn(image, settings::kFormatNOffsets[0], m_formatDialog.m_block1);
@@ -92,22 +70,7 @@ void CPage_Select::LoadFromImage(const settings::SettingsImage& image) {
 void CPage_Select::StoreToImage(settings::SettingsImage& image) {
     // A failed exchange has shown its message; the bytes are written all the same.
     UpdateData(true);
-    for (const Reduction& r : kReductions) {
-        if (m_reducedPrinting == r.text) {
-            image[kReductionOffset] = r.code;
-            break;
-        }
-    }
-    image[kHopperOffset] = m_hopper == 1 ? '2' : '1';
-    if (m_typeface == 0 || m_typeface == 1)
-        image[kTypefaceOffset] = static_cast<std::uint8_t>('0' + m_typeface);
-    else
-        image[kTypefaceOffset] = m_loadedTypeface;
-    image[kFormatOffset] = '0';
-    for (std::size_t i = 0; i < kFormatNames.size(); ++i) {
-        if (m_formatName == kFormatNames[i])
-            image[kFormatOffset] = static_cast<std::uint8_t>('0' + i);
-    }
+    settings::EncodeSelect(m_values, image);
     CopyOut(m_formatDialog.m_block0, image, settings::kFormat0Offset);
     CopyOut(m_formatDialog.m_block1, image, settings::kFormatNOffsets[0]);
     CopyOut(m_formatDialog.m_block2, image, settings::kFormatNOffsets[1]);
@@ -115,20 +78,28 @@ void CPage_Select::StoreToImage(settings::SettingsImage& image) {
 }
 
 void CPage_Select::RefreshFormatButton() {
-    SetDlgItemText(IDC_FORMAT_SETTINGS, m_formatName + QStringLiteral("の設定(&D)"));
+    SetDlgItemText(IDC_FORMAT_SETTINGS, FormatName(m_values.format) + QStringLiteral("の設定(&D)"));
 }
 
 void CPage_Select::OnFormatSettings() {
     // The held name is current: every notice of the format list has run the data check already.
-    if (m_formatName == kFormatNames[0])
-        m_formatDialog.DecodeFormat0(m_formatDialog.m_block0);
-    else if (m_formatName == kFormatNames[1])
-        m_formatDialog.DecodeFormatN(m_formatDialog.m_block1);
-    else if (m_formatName == kFormatNames[2])
-        m_formatDialog.DecodeFormatN(m_formatDialog.m_block2);
-    else if (m_formatName == kFormatNames[3])
-        m_formatDialog.DecodeFormatN(m_formatDialog.m_block3);
-    m_formatDialog.m_formatName = m_formatName;
+    switch (m_values.format) {
+        case 0:
+            m_formatDialog.DecodeFormat0(m_formatDialog.m_block0);
+            break;
+        case 1:
+            m_formatDialog.DecodeFormatN(m_formatDialog.m_block1);
+            break;
+        case 2:
+            m_formatDialog.DecodeFormatN(m_formatDialog.m_block2);
+            break;
+        case 3:
+            m_formatDialog.DecodeFormatN(m_formatDialog.m_block3);
+            break;
+        default:
+            break;
+    }
+    m_formatDialog.m_formatName = FormatName(m_values.format);
     // Only OK writes a block; the data check then carries it into the current image.
     if (m_formatDialog.DoModal() == IDOK)
         SendDataCheck();

@@ -4,6 +4,7 @@
 
 #include "pages/FormatSettingsDialog.h"
 #include "pages/SettingsPage.h"
+#include "settings/PanelRules.h"
 
 // Function select: typeface, hopper of the two-bin sheet feeder, reduced printing and the format
 // in use. The page carries the four format blocks through its format settings dialog, which alone
@@ -27,10 +28,5 @@ protected:
 
 private:
     FormatSettingsDialog m_formatDialog;
-    QString m_reducedPrinting;
-    int m_typeface = -1;
-    QString m_formatName;
-    int m_hopper = -1;
-    // A typeface byte outside '0'/'1' checks no button; the store then writes it back as loaded.
-    std::uint8_t m_loadedTypeface = '0';
+    settings::SelectValues m_values;
 };

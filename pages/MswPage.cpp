@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/CDataExchange.h"
-#include "settings/FieldCodec.h"
 
 namespace {
 
@@ -21,8 +20,7 @@ MswPage::MswPage(const MswLayout& layout) : SettingsPage(layout.templateId), m_l
 }
 
 void MswPage::LoadFromImage(const settings::SettingsImage& image) {
-    for (int k = 0; k < 8; ++k)
-        m_switches[k] = settings::ReadSwitch(image, m_layout.offset, k + 1);
+    m_switches = settings::DecodeSwitches(image, m_layout.msw);
     std::size_t member = 0;
     for (int k = 0; k < 8; ++k) {
         if (OnPage(m_layout.switches[k]))
@@ -41,14 +39,10 @@ void MswPage::StoreToImage(settings::SettingsImage& image) {
             // A group with no button checked (only before the first load) counts as 0, so the
             // byte never carries anything but the eight switch bits.
             m_switches[k] = m_exchange[member++] == 1 ? 1 : 0;
-        } else if (s.kind == MswSwitch::Cleared) {
-            m_switches[k] = 0;
         }
     }
     TakeOwnSwitches();
-    int values[8];
-    std::copy(m_switches.begin(), m_switches.end(), values);
-    settings::WriteSwitchPair(image, m_layout.offset, values);
+    settings::EncodeSwitches(m_switches, m_layout.msw, image);
 }
 
 void MswPage::DoDataExchange(CDataExchange* pDX) {

@@ -1,18 +1,19 @@
 #pragma once
-// The family of memory-switch pages: each maps the eight switches of one switch pair to its
-// controls, as a table describes them.
+// The family of memory-switch pages: each maps the eight switches of one memory switch to its
+// controls, as a table describes them. Which switches no control shows, and whether those are
+// kept or cleared, is the settings' rule.
 #include <array>
 #include <vector>
 
 #include "pages/SettingsPage.h"
+#include "settings/PanelRules.h"
 
 struct MswSwitch {
     enum Kind {
-        Radio,    // two-button group; the id is the group's first button
-        Check,    // check box
-        Own,      // shown by the derived page itself (MSW1's country list)
-        Kept,     // not on the page: the value of the last load goes back
-        Cleared,  // not on the page: always written as 0
+        Radio,   // two-button group; the id is the group's first button
+        Check,   // check box
+        Own,     // shown by the derived page itself (MSW1's country list)
+        Hidden,  // not on the page
     };
     Kind kind;
     int id = 0;
@@ -20,7 +21,7 @@ struct MswSwitch {
 
 struct MswLayout {
     int templateId;
-    std::size_t offset;                 // first byte of the switch pair
+    int msw;                            // memory switch 0..3 (MSW1..MSW4)
     std::array<MswSwitch, 8> switches;  // MSWn-1 .. MSWn-8
     std::vector<int> notifyingIds;      // controls whose notices raise the data check
 };
@@ -41,7 +42,7 @@ protected:
     virtual void ShowOwnSwitches() {}
     virtual void TakeOwnSwitches() {}
 
-    std::array<int, 8> m_switches{};  // MSWn-1 .. MSWn-8, 0 or 1
+    settings::Switches m_switches{};  // MSWn-1 .. MSWn-8, 0 or 1
     // One per radio group (checked button's index, -1 for none) or check box, in switch order.
     std::vector<int> m_exchange;
 

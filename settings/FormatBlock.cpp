@@ -8,12 +8,18 @@ namespace settings {
 
 namespace {
 
-void DecodePositions(const std::uint8_t* block, std::size_t first, FormatValues& v) {
-    v.front = ReadDecimal(block + first, 3);
-    v.rear = ReadDecimal(block + first + 4, 3);
-    v.guide = ReadDecimal(block + first + 8, 3);
-    v.feeder = ReadDecimal(block + first + 12, 3);
-    v.postcard = ReadDecimal(block + first + 16, 3);
+// Where a field lies inside its block; formats 1 to 3 share one shape.
+constexpr std::size_t At(const FormatBlockLayout& block, const Field& f) {
+    return f.offset - block.offset();
+}
+constexpr int kPositionWidth = 3;
+
+constexpr int FormatValues::*kPositions[5] = {&FormatValues::front, &FormatValues::rear, &FormatValues::guide,
+                                              &FormatValues::feeder, &FormatValues::postcard};
+
+void DecodePositions(const std::uint8_t* block, const FormatBlockLayout& layout, FormatValues& v) {
+    for (int i = 0; i < 5; ++i)
+        v.*kPositions[i] = ReadDecimal(block + At(layout, *layout.positions[i]), kPositionWidth);
     v.frontStop = NearestStop(v.front, false);
     v.rearStop = NearestStop(v.rear, false);
     v.guideStop = NearestStop(v.guide, false);
@@ -21,12 +27,9 @@ void DecodePositions(const std::uint8_t* block, std::size_t first, FormatValues&
     v.postcardStop = NearestStop(v.postcard, true);
 }
 
-void EncodePositions(const FormatValues& v, std::uint8_t* block, std::size_t first) {
-    WriteDecimal(block + first, 3, v.front);
-    WriteDecimal(block + first + 4, 3, v.rear);
-    WriteDecimal(block + first + 8, 3, v.guide);
-    WriteDecimal(block + first + 12, 3, v.feeder);
-    WriteDecimal(block + first + 16, 3, v.postcard);
+void EncodePositions(const FormatValues& v, std::uint8_t* block, const FormatBlockLayout& layout) {
+    for (int i = 0; i < 5; ++i)
+        WriteDecimal(block + At(layout, *layout.positions[i]), kPositionWidth, v.*kPositions[i]);
 }
 
 void EncodeLength(int v, std::uint8_t* block) {
@@ -40,26 +43,28 @@ void DecodeFormat0(const std::uint8_t* block, FormatValues& v) {
     v.paperLength = ReadDecimal(block, 2);
     v.leftMargin = 0;
     v.rightMargin = 136;
-    DecodePositions(block, 3, v);
+    DecodePositions(block, kFormatBlocks[0], v);
 }
 
 void DecodeFormatN(const std::uint8_t* block, FormatValues& v) {
+    const FormatBlockLayout& layout = kFormatBlocks[1];
     v.paperLength = ReadDecimal(block, 2);
-    v.leftMargin = ReadDecimal(block + 3, 3);
-    v.rightMargin = ReadDecimal(block + 7, 3);
-    DecodePositions(block, 11, v);
+    v.leftMargin = ReadDecimal(block + At(layout, *layout.leftMargin), 3);
+    v.rightMargin = ReadDecimal(block + At(layout, *layout.rightMargin), 3);
+    DecodePositions(block, layout, v);
 }
 
 void EncodeFormat0(const FormatValues& v, std::uint8_t* block) {
     EncodeLength(v.paperLength, block);
-    EncodePositions(v, block, 3);
+    EncodePositions(v, block, kFormatBlocks[0]);
 }
 
 void EncodeFormatN(const FormatValues& v, std::uint8_t* block) {
+    const FormatBlockLayout& layout = kFormatBlocks[1];
     EncodeLength(v.paperLength, block);
-    WriteDecimal(block + 3, 3, v.leftMargin);
-    WriteDecimal(block + 7, 3, v.rightMargin);
-    EncodePositions(v, block, 11);
+    WriteDecimal(block + At(layout, *layout.leftMargin), 3, v.leftMargin);
+    WriteDecimal(block + At(layout, *layout.rightMargin), 3, v.rightMargin);
+    EncodePositions(v, block, layout);
 }
 
 int StopValue(int stop, bool postcard) {

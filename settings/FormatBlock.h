@@ -3,12 +3,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "settings/ImageLayout.h"
+
 namespace settings {
 
-constexpr std::size_t kFormat0Offset = 35;
-constexpr std::size_t kFormat0Size = 22;
-constexpr std::size_t kFormatNOffsets[3] = {72, 103, 134};
-constexpr std::size_t kFormatNSize = 30;
+constexpr std::size_t kFormat0Offset = kFormatBlocks[0].offset();
+constexpr std::size_t kFormat0Size = kFormatBlocks[0].size();
+constexpr std::size_t kFormatNOffsets[3] = {kFormatBlocks[1].offset(), kFormatBlocks[2].offset(),
+                                            kFormatBlocks[3].offset()};
+constexpr std::size_t kFormatNSize = kFormatBlocks[1].size();
 
 struct FormatValues {
     int front = 0, frontStop = 0;
