@@ -1,10 +1,9 @@
 // Sending the settings image to the chosen printer.
 #include "app/MainPanelDialog.h"
 #include "app/Messages.h"
+#include "app/SettingsTransmission.h"
 #include "framework/Services.h"
-#include "platform/PlatformVersion.h"
 #include "platform/PrinterSystem.h"
-#include "settings/PrinterTransmission.h"
 
 void MainPanelDialog::OnSendSettings() {
     if (CorrectPendingHeadCentring())
@@ -18,10 +17,9 @@ void MainPanelDialog::OnSendSettings() {
         return;
     }
     StoreAllPages(m_current);
-    settings::PrinterTransmission transmission(platform::CurrentPrinterSystem(),
-                                               platform::CurrentPlatformVersion().family);
-    const settings::SendResult result = transmission.send(m_printerName.toStdString(), m_current);
-    if (result == settings::SendResult::Sent) {
+    // Whatever the spooler's reason, the user hears the one message and chooses again.
+    if (SendSettingsImage(platform::CurrentPrinterSystem(), m_printerName.toStdString(), m_current)
+            .accepted()) {
         MessageBox(this, msg::Sent(), msg::Caption(), MB_OK | MB_ICONINFORMATION);
         m_printerBaseline = m_current;
         SetSendEnabled(false);

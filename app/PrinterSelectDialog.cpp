@@ -3,7 +3,6 @@
 #include "app/Messages.h"
 #include "framework/CDataExchange.h"
 #include "framework/Services.h"
-#include "platform/PlatformVersion.h"
 #include "platform/PrinterSystem.h"
 #include "platform/ProcessExit.h"
 #include "res/ResourceIds.h"
@@ -55,11 +54,7 @@ bool PrinterSelectDialog::OnInitDialog() {
     printerList.InsertColumn(1, QStringLiteral("接続先"), LVCFMT_LEFT, 90);
     printerList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
 
-    if (platform::CurrentPlatformVersion().family == platform::PlatformFamily::NT) {
-        FillByNtMethod();
-    } else {
-        Fill9xMethod();
-    }
+    FillFromSpooler();
     printerCount = printerList.GetItemCount();
 
     if (printerCount == 0) {
@@ -94,30 +89,18 @@ bool PrinterSelectDialog::OnInitDialog() {
     return true;
 }
 
-void PrinterSelectDialog::FillByNtMethod() {
-    platform::PrinterSystem& spooler = platform::CurrentPrinterSystem();
-    for (const platform::PrinterInfo4& brief : spooler.enumLocalAndConnections()) {
-        for (const platform::PrinterInfo2& detail : spooler.enumOnServer(brief.serverName)) {
-            if (detail.printerName != brief.printerName || detail.driverName != kModelDriver)
-                continue;
-            // The first matching record is the one; a printer that cannot be opened is left out.
-            if (spooler.testOpenForUse(detail.printerName)) {
-                const bool network = brief.attributes == platform::PRINTER_ATTRIBUTE_NETWORK;
-                AddRow(QString::fromStdString(brief.printerName),
-                       QString::fromStdString(network ? detail.serverName : detail.portName));
-            }
-            break;
-        }
-    }
-}
-
-void PrinterSelectDialog::Fill9xMethod() {
-    for (const platform::PrinterInfo2& detail : platform::CurrentPrinterSystem().enumLocal()) {
-        if (detail.driverName != kModelDriver)
+void PrinterSelectDialog::FillFromSpooler() {
+    // The spooler is asked once; a spooler that cannot be asked lists no printer.
+    const auto queues = platform::CurrentPrinterSystem().queues();
+    if (!queues)
+        return;
+    for (const platform::PrinterQueue& queue : *queues) {
+        // A queue that takes no jobs now cannot receive the settings.
+        if (queue.makeAndModel != kModelDriver || !queue.acceptingJobs)
             continue;
-        if (detail.status & platform::PRINTER_STATUS_USER_INTERVENTION)
-            continue;
-        AddRow(QString::fromStdString(detail.printerName), QString::fromStdString(detail.portName));
+        // A connection to another scheduler shows that scheduler instead of a device.
+        AddRow(QString::fromStdString(queue.name),
+               QString::fromStdString(queue.server.empty() ? queue.device : queue.server));
     }
 }
 

@@ -25,8 +25,7 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void FillByNtMethod();
-    void Fill9xMethod();
+    void FillFromSpooler();
     void AddRow(const QString& name, const QString& port);
     int SelectedRow() const;
 };

@@ -7,10 +7,10 @@
 #include <QTemporaryFile>
 
 #include "app/MainPanelDialog.h"
+#include "app/SettingsTransmission.h"
 #include "platform/InMemoryPrinterSystem.h"
 #include "platform/PrinterSystem.h"
 #include "settings/FactoryImage.h"
-#include "settings/PrinterTransmission.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
 
@@ -19,8 +19,8 @@ namespace {
 platform::InMemoryPrinter ModelPrinter() {
     platform::InMemoryPrinter p;
     p.name = "Quill";
-    p.port = "USB001";
-    p.driver = "ORV Quillstrike 540QZ7";
+    p.device = "USB001";
+    p.makeAndModel = "ORV Quillstrike 540QZ7";
     return p;
 }
 
@@ -55,8 +55,7 @@ void BM_SendThroughScheduler(benchmark::State& state) {
         return state.SkipWithError("no private cupsd");
     platform::PrinterSystem& spooler = platform::CurrentPrinterSystem();
     for (auto _ : state) {
-        settings::PrinterTransmission transmission(spooler, platform::PlatformFamily::NT);
-        if (transmission.send("Quill", settings::FactoryImage()) != settings::SendResult::Sent) {
+        if (!SendSettingsImage(spooler, "Quill", settings::FactoryImage()).accepted()) {
             state.SkipWithError("send failed");
         }
     }

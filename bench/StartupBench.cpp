@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
     }
     platform::InMemoryPrinter printer;
     printer.name = "Quill";
-    printer.port = "USB001";
-    printer.driver = "ORV Quillstrike 540QZ7";
+    printer.device = "USB001";
+    printer.makeAndModel = "ORV Quillstrike 540QZ7";
     platform::InMemoryPrinterSystem printers({printer});
     platform::SetPrinterSystemForTesting(&printers);
     MainPanelDialog panel;

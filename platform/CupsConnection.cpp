@@ -1,6 +1,8 @@
 #include "platform/CupsConnection.h"
 
-#include <utility>
+#include <poll.h>
+
+#include <charconv>
 
 namespace platform {
 
@@ -8,15 +10,49 @@ namespace {
 // A scheduler that accepts the connection but never answers must not hang the program.
 constexpr int kConnectTimeoutMs = 5000;
 constexpr double kRequestTimeoutSeconds = 15.0;
+
+bool ParsePort(const std::string& text, int& port) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < 1 || value > 65535) {
+        return false;
+    }
+    port = value;
+    return true;
+}
 }  // namespace
 
-CupsConnection CupsConnection::toCurrentServer() {
-    cupsSetServer(nullptr);
-    return CupsConnection(cupsServer(), ippPort());
+CupsServer CupsServer::parse(const std::string& text) {
+    CupsServer server{text};
+    if (text.empty() || text.front() == '/') {
+        return server;
+    }
+    if (text.front() == '[') {
+        const std::size_t close = text.find(']');
+        if (close != std::string::npos) {
+            server.host = text.substr(1, close - 1);
+            if (close + 1 < text.size() && text[close + 1] == ':') {
+                ParsePort(text.substr(close + 2), server.port);
+            }
+        }
+        return server;
+    }
+    // More than one colon is a bare IPv6 address without a port.
+    const std::size_t colon = text.find(':');
+    if (colon != std::string::npos && text.find(':', colon + 1) == std::string::npos &&
+        ParsePort(text.substr(colon + 1), server.port)) {
+        server.host = text.substr(0, colon);
+    }
+    return server;
 }
 
-CupsConnection::CupsConnection(const std::string& server, int port) : m_server(server), m_port(port) {
-    m_http = httpConnect2(m_server.c_str(), m_port, nullptr, AF_UNSPEC, cupsEncryption(), 1,
+CupsServer CupsServer::current() {
+    cupsSetServer(nullptr);
+    return {cupsServer(), ippPort()};
+}
+
+CupsConnection::CupsConnection(const CupsServer& server) : m_server(server) {
+    m_http = httpConnect2(m_server.host.c_str(), m_server.port, nullptr, AF_UNSPEC, cupsEncryption(), 1,
                           kConnectTimeoutMs, nullptr);
     if (m_http) {
         httpSetTimeout(m_http, kRequestTimeoutSeconds, nullptr, nullptr);
@@ -29,21 +65,13 @@ CupsConnection::~CupsConnection() {
     }
 }
 
-CupsConnection::CupsConnection(CupsConnection&& other) noexcept
-    : m_server(std::move(other.m_server)),
-      m_port(other.m_port),
-      m_http(std::exchange(other.m_http, nullptr)) {}
-
-CupsConnection& CupsConnection::operator=(CupsConnection&& other) noexcept {
-    if (this != &other) {
-        if (m_http) {
-            httpClose(m_http);
-        }
-        m_server = std::move(other.m_server);
-        m_port = other.m_port;
-        m_http = std::exchange(other.m_http, nullptr);
+bool CupsConnection::closedByServer() const {
+    if (!m_http) {
+        return true;
     }
-    return *this;
+    // Between requests the scheduler sends nothing; anything readable is its end of the stream.
+    pollfd descriptor{httpGetFd(m_http), POLLIN, 0};
+    return poll(&descriptor, 1, 0) != 0;
 }
 
 }  // namespace platform

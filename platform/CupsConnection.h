@@ -1,30 +1,39 @@
 #pragma once
-// One connection to the scheduler cupsServer() names at the time of opening.
+// One connection to a CUPS scheduler.
 #include <cups/cups.h>
 
 #include <string>
 
 namespace platform {
 
+// Where a scheduler listens: a host and port, or the path of a unix socket.
+struct CupsServer {
+    std::string host;
+    int port = IPP_PORT;
+
+    // "HOST", "HOST:PORT", "[ADDRESS]:PORT" or a socket path.
+    static CupsServer parse(const std::string& text);
+    // The one cupsServer() names now, with CUPS_SERVER and the client configuration read afresh.
+    static CupsServer current();
+
+    bool operator==(const CupsServer&) const = default;
+};
+
 class CupsConnection {
 public:
-    // Reads CUPS_SERVER (and the client configuration) afresh, then connects.
-    static CupsConnection toCurrentServer();
-    explicit CupsConnection(const std::string& server, int port);
+    explicit CupsConnection(const CupsServer& server);
     ~CupsConnection();
-    CupsConnection(CupsConnection&& other) noexcept;
-    CupsConnection& operator=(CupsConnection&& other) noexcept;
     CupsConnection(const CupsConnection&) = delete;
     CupsConnection& operator=(const CupsConnection&) = delete;
 
     http_t* http() const { return m_http; }
     explicit operator bool() const { return m_http != nullptr; }
-    const std::string& server() const { return m_server; }
-    int port() const { return m_port; }
+    const CupsServer& server() const { return m_server; }
+    // The scheduler closed its end (idle too long, or gone): nothing more can be sent.
+    bool closedByServer() const;
 
 private:
-    std::string m_server;
-    int m_port = 0;
+    CupsServer m_server;
     http_t* m_http = nullptr;
 };
 

@@ -1,69 +1,69 @@
 #include "platform/CupsPrinterSystem.h"
 
-#include <algorithm>
-
-#include "platform/CupsConnection.h"
-#include "platform/CupsPrinterHandle.h"
+#include "platform/CupsJob.h"
 #include "platform/CupsQueue.h"
 
 namespace platform {
 
 namespace {
-std::vector<CupsQueue> CurrentQueues() {
-    CupsConnection connection = CupsConnection::toCurrentServer();
-    if (!connection) {
-        return {};
-    }
-    return QueryCupsQueues(connection.http()).value_or(std::vector<CupsQueue>{});
+std::string Unreachable(const CupsServer& server) {
+    return "cannot connect to the scheduler at " + server.host + ": " + LastCupsError();
 }
 }  // namespace
 
-std::vector<PrinterInfo4> CupsPrinterSystem::enumLocalAndConnections() {
-    std::vector<PrinterInfo4> records;
-    for (const CupsQueue& queue : CurrentQueues()) {
-        records.push_back(queue.shortRecord());
+CupsPrinterSystem::CupsPrinterSystem(const std::string& server) : m_fixedServer(CupsServer::parse(server)) {}
+
+http_t* CupsPrinterSystem::connection() {
+    const CupsServer server = m_fixedServer.value_or(CupsServer::current());
+    if (!m_connection || m_connection->server() != server || m_connection->closedByServer()) {
+        m_connection.reset();
+        m_connection = std::make_unique<CupsConnection>(server);
+    }
+    return m_connection->http();
+}
+
+std::optional<std::vector<PrinterQueue>> CupsPrinterSystem::queues() {
+    http_t* http = connection();
+    const auto found = http ? QueryCupsQueues(http) : std::nullopt;
+    if (!found) {
+        return std::nullopt;
+    }
+    std::vector<PrinterQueue> records;
+    records.reserve(found->size());
+    for (const CupsQueue& queue : *found) {
+        records.push_back(queue.record());
     }
     return records;
 }
 
-std::vector<PrinterInfo2> CupsPrinterSystem::enumOnServer(const std::string& serverName) {
-    std::vector<PrinterInfo2> records;
-    for (const CupsQueue& queue : CurrentQueues()) {
-        if (queue.serverName() == serverName) {
-            records.push_back(queue.detailedRecord());
+JobSubmission CupsPrinterSystem::sendRawJob(const std::string& queue, const std::string& title,
+                                            std::span<const std::uint8_t> document) {
+    http_t* http = connection();
+    if (!http) {
+        return {0, Unreachable(m_connection->server())};
+    }
+    if (std::optional<std::string> refusal = QueueRefusal(http, queue)) {
+        return {0, *refusal};
+    }
+    int created = 0;
+    JobSubmission submission = SubmitRawJob(http, queue, title, document, created);
+    if (!submission.accepted() && created > 0) {
+        // The connection stopped in the middle of the document; a job that lost part of its
+        // document must never reach the printer.
+        m_connection.reset();
+        if (http_t* canceller = connection()) {
+            cupsCancelJob2(canceller, queue.c_str(), created, 0);
         }
     }
-    return records;
+    return submission;
 }
 
-std::vector<PrinterInfo2> CupsPrinterSystem::enumLocal() {
-    std::vector<PrinterInfo2> records;
-    for (const CupsQueue& queue : CurrentQueues()) {
-        records.push_back(queue.detailedRecord());
+JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {
+    http_t* http = connection();
+    if (!http) {
+        return {JobState::Unknown, Unreachable(m_connection->server())};
     }
-    return records;
-}
-
-std::unique_ptr<PrinterHandle> CupsPrinterSystem::openPrinter(const std::string& printerName,
-                                                              std::uint32_t desiredAccess) {
-    CupsConnection connection = CupsConnection::toCurrentServer();
-    if (!connection) {
-        return nullptr;
-    }
-    const auto queues = QueryCupsQueues(connection.http());
-    if (!queues) {
-        return nullptr;
-    }
-    // The scheduler matches queue names without regard to case; the spooler compares bytes.
-    auto queue = std::find_if(queues->begin(), queues->end(),
-                              [&](const CupsQueue& candidate) { return candidate.name == printerName; });
-    if (queue == queues->end()) {
-        return nullptr;
-    }
-    if ((desiredAccess & PRINTER_ACCESS_USE) && !queue->acceptingJobs) {
-        return nullptr;
-    }
-    return std::make_unique<CupsPrinterHandle>(connection.server(), connection.port(), queue->name);
+    return QueryJobStatus(http, queue, jobId);
 }
 
 }  // namespace platform

@@ -28,11 +28,6 @@ bool StartsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
-bool EndsWith(const std::string& text, const char* suffix) {
-    const std::size_t length = std::strlen(suffix);
-    return text.size() >= length && text.compare(text.size() - length, length, suffix) == 0;
-}
-
 // Forwarding to a queue (not to a device that speaks IPP itself): the resource names one.
 bool IsSchedulerQueueUri(const UriParts& uri) {
     const bool ipp =
@@ -61,12 +56,23 @@ void Read(CupsQueue& queue, ipp_attribute_t* attribute) {
         for (int i = 0; i < ippGetCount(attribute); ++i) {
             queue.stateReasons.emplace_back(ippGetString(attribute, i, nullptr));
         }
+    } else if (name == "printer-state-message") {
+        queue.stateMessage = Text(attribute);
     } else if (name == "printer-is-accepting-jobs") {
         queue.acceptingJobs = ippGetBoolean(attribute, 0) != 0;
-    } else if (name == "printer-is-shared") {
-        queue.shared = ippGetBoolean(attribute, 0) != 0;
     } else if (name == "printer-type") {
         queue.type = static_cast<std::uint32_t>(ippGetInteger(attribute, 0));
+    }
+}
+
+QueueState StateOf(int state) {
+    switch (state) {
+        case IPP_PSTATE_PROCESSING:
+            return QueueState::Processing;
+        case IPP_PSTATE_STOPPED:
+            return QueueState::Stopped;
+        default:
+            return QueueState::Idle;
     }
 }
 
@@ -92,7 +98,7 @@ std::string CupsQueue::serverName() const {
     return printer ? printer->host : std::string{};
 }
 
-std::string CupsQueue::portName() const {
+std::string CupsQueue::deviceName() const {
     // A job for a file: device goes to a file, not to a printer.
     const std::size_t colon = deviceUri.find(':');
     if (colon != std::string::npos && strncasecmp(deviceUri.c_str(), "file", colon) == 0 && colon == 4) {
@@ -101,40 +107,35 @@ std::string CupsQueue::portName() const {
     return deviceUri;
 }
 
-std::uint32_t CupsQueue::statusWord() const {
-    std::uint32_t status = 0;
-    if (state == IPP_PSTATE_STOPPED) {
-        status |= PRINTER_STATUS_PAUSED;
-    }
-    for (const std::string& reason : stateReasons) {
-        // An error-level reason (media-jam-error, door-open-error …) waits for a person.
-        if (EndsWith(reason, "-error")) {
-            status |= PRINTER_STATUS_ERROR | PRINTER_STATUS_USER_INTERVENTION;
+PrinterQueue CupsQueue::record() const {
+    return {name,
+            serverName(),
+            deviceName(),
+            makeAndModel,
+            StateOf(state),
+            acceptingJobs,
+            DescribeReasons(stateReasons, stateMessage)};
+}
+
+std::string DescribeReasons(const std::vector<std::string>& reasons, const std::string& message) {
+    std::string text;
+    for (const std::string& reason : reasons) {
+        if (reason.empty() || reason == "none") {
+            continue;
         }
+        text += (text.empty() ? "" : ", ") + reason;
     }
-    return status;
-}
-
-std::uint32_t CupsQueue::attributeWord() const {
-    if (isConnection()) {
-        return PRINTER_ATTRIBUTE_NETWORK;
+    if (!message.empty()) {
+        text += (text.empty() ? "" : "; ") + message;
     }
-    return PRINTER_ATTRIBUTE_LOCAL | (shared ? PRINTER_ATTRIBUTE_SHARED : 0);
-}
-
-PrinterInfo2 CupsQueue::detailedRecord() const {
-    return {name, serverName(), portName(), makeAndModel, statusWord(), attributeWord()};
-}
-
-PrinterInfo4 CupsQueue::shortRecord() const {
-    return {name, serverName(), attributeWord()};
+    return text;
 }
 
 std::optional<std::vector<CupsQueue>> QueryCupsQueues(http_t* http) {
     static const std::array<const char*, 9> kWanted = {
         "printer-name",         "device-uri",   "printer-make-and-model",    "printer-uri-supported",
-        "printer-state",        "printer-type", "printer-is-accepting-jobs", "printer-is-shared",
-        "printer-state-reasons"};
+        "printer-state",        "printer-type", "printer-is-accepting-jobs", "printer-state-reasons",
+        "printer-state-message"};
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   static_cast<int>(kWanted.size()), nullptr, kWanted.data());

@@ -1,5 +1,6 @@
 #pragma once
-// The printer queues of a scheduler and how each becomes a spooler record.
+// The printer queues of a scheduler as CUPS-Get-Printers reports them, and how each becomes
+// the program's record of a queue.
 #include <cups/cups.h>
 
 #include <cstdint>
@@ -18,23 +19,24 @@ struct CupsQueue {
     std::string printerUri;  // printer-uri-supported
     int state = IPP_PSTATE_IDLE;
     std::vector<std::string> stateReasons;
+    std::string stateMessage;
     bool acceptingJobs = false;
-    bool shared = false;
     std::uint32_t type = 0;  // printer-type bits
 
-    // Forwards to a queue of another scheduler: the counterpart of a printer connection.
+    // Forwards to a queue of another scheduler rather than to a device.
     bool isConnection() const;
     // The host of the scheduler a connection forwards to; empty for a local queue.
     std::string serverName() const;
-    std::string portName() const;
-    std::uint32_t statusWord() const;
-    std::uint32_t attributeWord() const;
+    // The device URI, but "FILE:" for a file: device.
+    std::string deviceName() const;
 
-    PrinterInfo2 detailedRecord() const;
-    PrinterInfo4 shortRecord() const;
+    PrinterQueue record() const;
 };
 
-// CUPS-Get-Printers; nothing when the scheduler cannot be asked.
+// The reasons (less "none") and the message as one text.
+std::string DescribeReasons(const std::vector<std::string>& reasons, const std::string& message);
+
+// One CUPS-Get-Printers request; nothing when the scheduler cannot be asked.
 std::optional<std::vector<CupsQueue>> QueryCupsQueues(http_t* http);
 
 }  // namespace platform

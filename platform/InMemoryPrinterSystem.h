@@ -1,8 +1,7 @@
 #pragma once
-// A spooler described in code, for tests: printers with chosen records and injected
-// failures; every call is recorded in order and every finished document is kept.
+// A spooler described in code, for tests: queues with chosen records and injected failures;
+// every call is recorded in order and every accepted document is kept.
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,28 +13,29 @@ namespace platform {
 // Every member has an initializer, so a test names only the fields it cares about.
 struct InMemoryPrinter {
     std::string name{};
-    std::string server{};  // empty: a printer of this machine
-    std::string port{};
-    std::string driver{};
-    std::uint32_t status = 0;
-    std::uint32_t attributes = PRINTER_ATTRIBUTE_LOCAL;
-    bool inShortEnumeration = true;  // listed by the level-4 enumeration
+    std::string server{};  // empty: a queue of this spooler
+    std::string device{};
+    std::string makeAndModel{};
+    QueueState state = QueueState::Idle;
+    bool acceptingJobs = true;
+    std::string stateReason{};
 
-    bool failOpen = false;
-    bool failGetPrinter = false;
-    bool failStartDoc = false;
-    bool failWrite = false;
-    bool failEndDoc = false;
-    std::optional<std::uint32_t> shortWrite{};  // a write succeeds but reports this count
+    bool failStart = false;                   // the job cannot be created
+    bool failWrite = false;                   // the document breaks off
+    std::optional<std::size_t> shortWrite{};  // the spooler takes only this many bytes
+    bool failEnd = false;                     // the spooler refuses the finished document
+
+    PrinterQueue record() const;
 };
 
 struct ReceivedDocument {
+    int jobId = 0;
     std::string printerName;
-    std::string docName;
+    std::string title;
     std::vector<std::uint8_t> bytes;
+    JobStatus status{JobState::Pending, {}};
 };
 
-// Handles refer to the system that opened them and must not outlive it.
 class InMemoryPrinterSystem : public PrinterSystem {
 public:
     InMemoryPrinterSystem() = default;
@@ -43,37 +43,32 @@ public:
 
     void addPrinter(InMemoryPrinter printer);
     void removePrinter(const std::string& name);
-    // The printer described under this name (the first one); nullptr if none.
+    // The printer described under this name; nullptr if none.
     InMemoryPrinter* printer(const std::string& name);
-    void setEnumerationFails(bool fails) { m_enumerationFails = fails; }
+    // The spooler cannot be asked for its queues.
+    void setListingFails(bool fails) { m_listingFails = fails; }
+    void setJobStatus(int jobId, JobStatus status);
 
-    // Calls as text, e.g. "OpenPrinter(Quill, 8)", "WritePrinter(190)", "ClosePrinter".
+    // Calls as text, e.g. "Queues", "SendRawJob(Quill, Brindlemark Status Write, 190)".
     const std::vector<std::string>& calls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
-    // Documents ended successfully, in order.
+    // Documents the spooler accepted, in order.
     const std::vector<ReceivedDocument>& documents() const { return m_documents; }
-    // Handles opened and not closed with closePrinter(), dropped ones included.
-    int handlesNotClosed() const { return m_handlesNotClosed; }
+    // Jobs created and cancelled because their document did not arrive whole.
+    int cancelledJobs() const { return m_cancelledJobs; }
 
-    std::vector<PrinterInfo4> enumLocalAndConnections() override;
-    std::vector<PrinterInfo2> enumOnServer(const std::string& serverName) override;
-    std::vector<PrinterInfo2> enumLocal() override;
-    std::unique_ptr<PrinterHandle> openPrinter(const std::string& printerName,
-                                               std::uint32_t desiredAccess) override;
-    void setLastError(std::uint32_t code) override;
+    std::optional<std::vector<PrinterQueue>> queues() override;
+    JobSubmission sendRawJob(const std::string& queue, const std::string& title,
+                             std::span<const std::uint8_t> document) override;
+    JobStatus jobStatus(const std::string& queue, int jobId) override;
 
 private:
-    class Handle;
-    friend class Handle;
-
-    void record(std::string call) { m_calls.push_back(std::move(call)); }
-    static PrinterInfo2 detailed(const InMemoryPrinter& printer);
-
     std::vector<InMemoryPrinter> m_printers;
     std::vector<std::string> m_calls;
     std::vector<ReceivedDocument> m_documents;
-    bool m_enumerationFails = false;
-    int m_handlesNotClosed = 0;
+    bool m_listingFails = false;
+    int m_nextJobId = 1;
+    int m_cancelledJobs = 0;
 };
 
 }  // namespace platform

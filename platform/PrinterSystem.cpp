@@ -8,15 +8,6 @@
 
 namespace platform {
 
-bool PrinterSystem::testOpenForUse(const std::string& printerName) {
-    auto handle = openPrinter(printerName, PRINTER_ACCESS_USE);
-    if (!handle) {
-        return false;
-    }
-    handle->closePrinter();
-    return true;
-}
-
 namespace {
 PrinterSystem*& Override() {
     static PrinterSystem* system = nullptr;

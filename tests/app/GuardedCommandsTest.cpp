@@ -159,7 +159,7 @@ TEST_F(GuardedCommands, SendDeliversTheImageAsShownAndDisablesTheCommand) {
     QTest::keyClick(main->Page(1).GetDlgItem(1061), Qt::Key_W, Qt::ControlModifier);
     ASSERT_EQ(DocumentsSent(), 1);
     const auto& doc = printers.documents().back();
-    EXPECT_EQ(doc.docName, "Brindlemark Status Write");
+    EXPECT_EQ(doc.title, "Brindlemark Status Write");
     ASSERT_EQ(doc.bytes.size(), 190u);
     EXPECT_TRUE(std::equal(doc.bytes.begin(), doc.bytes.end(), main->CurrentImage().data()));
     EXPECT_EQ(main->CurrentImage()[26], '5');
@@ -182,7 +182,7 @@ TEST_F(GuardedCommands, FailedOrShortWriteKeepsTheBaselineAndOffersAnotherPrinte
     for (bool shortWrite : {false, true}) {
         platform::InMemoryPrinter* p = printers.printer("Quill");
         p->failWrite = !shortWrite;
-        p->shortWrite = shortWrite ? std::optional<std::uint32_t>(189) : std::nullopt;
+        p->shortWrite = shortWrite ? std::optional<std::size_t>(189) : std::nullopt;
         user.ExpectBox(kNotAvailable, kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
         // The printer flow: the image still differs from what was sent, so it asks; Cancel ends it.
         user.ExpectBox(

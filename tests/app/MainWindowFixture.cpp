@@ -25,11 +25,11 @@ MainWindowTest::~MainWindowTest() {
     platform::ResetPlatformVersion();
 }
 
-platform::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name, const std::string& port) {
+platform::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name, const std::string& device) {
     platform::InMemoryPrinter p;
     p.name = name;
-    p.port = port;
-    p.driver = "ORV Quillstrike 540QZ7";
+    p.device = device;
+    p.makeAndModel = "ORV Quillstrike 540QZ7";
     return p;
 }
 

@@ -17,9 +17,9 @@ struct ProcessExitRequested {
 
 class MainWindowTest : public ::testing::Test {
 public:
-    // A printer with the model's driver on a normal port.
+    // A printer with the model's driver on a normal device.
     static platform::InMemoryPrinter ModelPrinter(const std::string& name,
-                                                  const std::string& port = "USB001");
+                                                  const std::string& device = "USB001");
 
 protected:
     MainWindowTest();

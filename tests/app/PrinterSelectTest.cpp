@@ -7,7 +7,6 @@
 
 #include "app/PrinterSelectDialog.h"
 #include "platform/InMemoryPrinterSystem.h"
-#include "platform/PlatformVersion.h"
 #include "platform/ProcessExit.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/WidgetHelpers.h"
@@ -28,10 +27,9 @@ protected:
     ~PrinterSelect() override {
         platform::SetPrinterSystemForTesting(nullptr);
         platform::SetExitHandlerForTesting({});
-        platform::ResetPlatformVersion();
     }
-    static InMemoryPrinter Model(const std::string& name, const std::string& port = "USB001") {
-        return MainWindowTest::ModelPrinter(name, port);
+    static InMemoryPrinter Model(const std::string& name, const std::string& device = "USB001") {
+        return MainWindowTest::ModelPrinter(name, device);
     }
     // Runs the dialog; the script sees it shown, with its rows.
     int Run(std::function<void(PrinterSelectDialog&)> script) {
@@ -64,23 +62,21 @@ TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedWithTheirConnections) {
     printers.addPrinter(Model("Zeta", "LPT1:"));
     printers.addPrinter(Model("alpha", "file:"));
     InMemoryPrinter other = Model("Other");
-    other.driver = "orv quillstrike 540qz7";  // differs only in case: not the model's driver
+    other.makeAndModel = "orv quillstrike 540qz7";  // differs only in case: not the model's driver
     printers.addPrinter(other);
-    InMemoryPrinter net = Model("Net");
+    InMemoryPrinter net = Model("Net", "ipp://printhost/printers/quill");
     net.server = "printhost";
-    net.attributes = platform::PRINTER_ATTRIBUTE_NETWORK;
     printers.addPrinter(net);
-    InMemoryPrinter shared = Model("Shared", "IP_10.0.0.9");
-    shared.server = "otherhost";
-    shared.attributes = platform::PRINTER_ATTRIBUTE_NETWORK | platform::PRINTER_ATTRIBUTE_SHARED;
-    printers.addPrinter(shared);
+    InMemoryPrinter stopped = Model("Stopped", "IP_10.0.0.9");
+    stopped.state = platform::QueueState::Stopped;  // still takes jobs: listed
+    printers.addPrinter(stopped);
     InMemoryPrinter closed = Model("Closed");
-    closed.failOpen = true;
+    closed.acceptingJobs = false;
     printers.addPrinter(closed);
     dlg.startupDone = 1;
     EXPECT_EQ(Run([](PrinterSelectDialog& d) {
-                  EXPECT_EQ(Rows(d, 0), (std::vector<QString>{"alpha", "Net", "Shared", "Zeta"}));
-                  // A network connection shows its server; other attribute words show the port.
+                  EXPECT_EQ(Rows(d, 0), (std::vector<QString>{"alpha", "Net", "Stopped", "Zeta"}));
+                  // A connection to another scheduler shows that scheduler; a queue here its device.
                   EXPECT_EQ(Rows(d, 1), (std::vector<QString>{"file:", "printhost", "IP_10.0.0.9", "LPT1:"}));
                   EXPECT_EQ(d.GetSafeHwnd()->windowTitle(), QStringLiteral("プリンタの選択"));
                   d.OnOK();  // the first row is preselected; "file:" is not "FILE:"
@@ -89,6 +85,15 @@ TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedWithTheirConnections) {
     EXPECT_EQ(dlg.printerName, QStringLiteral("alpha"));
     EXPECT_EQ(dlg.portName, QStringLiteral("file:"));
     EXPECT_EQ(dlg.printerCount, 4);
+    EXPECT_EQ(printers.calls(), std::vector<std::string>{"Queues"}) << "one listing, nothing per queue";
+}
+
+TEST_F(PrinterSelect, SpoolerThatCannotBeAskedHasNoUsablePrinter) {
+    printers.addPrinter(Model("Quill"));
+    printers.setListingFails(true);
+    ExpectExit(QStringLiteral(
+        "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
+        "Brindlemarkを終了します。"));
 }
 
 TEST_F(PrinterSelect, OnePrinterAtStartUpIsTakenWithoutTheDialogAndShownLater) {
@@ -181,22 +186,6 @@ TEST_F(PrinterSelect, DoubleClickOnARowAcceptsAndOnNothingDoesNothing) {
               }),
               IDOK);
     EXPECT_EQ(dlg.printerName, QStringLiteral("B"));
-}
-
-TEST_F(PrinterSelect, NinetyFiveFamilyListsWithoutTestOpenAndSkipsUserIntervention) {
-    platform::SetPlatformVersionForTesting({platform::PlatformFamily::Win9x, 4, 10});
-    InMemoryPrinter stuck = Model("Stuck");
-    stuck.status = platform::PRINTER_STATUS_USER_INTERVENTION;
-    printers.addPrinter(stuck);
-    InMemoryPrinter closed = Model("Closed");
-    closed.failOpen = true;  // no test open on this family: still listed
-    printers.addPrinter(closed);
-    printers.addPrinter(Model("Fine"));
-    dlg.startupDone = 1;
-    Run([](PrinterSelectDialog& d) {
-        EXPECT_EQ(Rows(d, 0), (std::vector<QString>{"Closed", "Fine"}));
-        d.OnCancel();
-    });
 }
 
 }  // namespace

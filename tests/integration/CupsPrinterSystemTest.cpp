@@ -4,17 +4,17 @@
 
 #include <algorithm>
 #include <chrono>
-#include <numeric>
 
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include "app/SettingsTransmission.h"
 #include "platform/CupsPrinterSystem.h"
 #include "settings/FactoryImage.h"
-#include "settings/PrinterTransmission.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
 
 using namespace platform;
-using settings::PrinterTransmission;
-using settings::SendResult;
 using testing_support::CaptureListener;
 using testing_support::PrivateCupsd;
 
@@ -41,11 +41,14 @@ std::vector<std::uint8_t> CommandBytes() {
     return bytes;
 }
 
-template <typename Record>
-std::vector<Record> SortedByName(std::vector<Record> records) {
-    std::sort(records.begin(), records.end(),
-              [](const Record& a, const Record& b) { return a.printerName < b.printerName; });
-    return records;
+std::vector<PrinterQueue> SortedByName(std::optional<std::vector<PrinterQueue>> queues) {
+    if (!queues) {
+        ADD_FAILURE() << "the scheduler could not be asked";
+        return {};
+    }
+    std::sort(queues->begin(), queues->end(),
+              [](const PrinterQueue& a, const PrinterQueue& b) { return a.name < b.name; });
+    return *queues;
 }
 
 class CupsPrinterSystemTest : public ::testing::Test {
@@ -53,7 +56,8 @@ protected:
     void SetUp() override {
         BMK_REQUIRE_PRIVATE_CUPSD();
         ASSERT_TRUE(m_printer.listening());
-        ASSERT_TRUE(m_cupsd.start()) << m_cupsd.lastError().toStdString();
+        // Small enough that a long document is turned away after its job was created.
+        ASSERT_TRUE(m_cupsd.start({"LimitRequestBody 65536"})) << m_cupsd.lastError().toStdString();
         // The model's queue prints banners by default; the program's jobs must carry none.
         ASSERT_TRUE(m_cupsd.addQueue("Quill-Socket", QString::fromStdString(m_printer.deviceUri()),
                                      PrivateCupsd::modelPpd(), {"job-sheets-default=standard,standard"}))
@@ -68,17 +72,16 @@ protected:
             << m_cupsd.lastError().toStdString();
     }
 
-    // Sends one document through the handle calls in the program's order.
-    bool sendDocument(const std::string& queue, const std::vector<std::uint8_t>& bytes) {
-        auto handle = m_system.openPrinter(queue, PRINTER_ACCESS_USE);
-        if (!handle || !handle->startDocPrinter(kDocName)) {
-            return false;
+    // Asks until the job reaches a state it will not leave, or the deadline passes.
+    JobStatus waitForEnd(const std::string& queue, int jobId) {
+        QDeadlineTimer deadline(std::chrono::duration_cast<std::chrono::milliseconds>(kJobTimeout).count());
+        JobStatus status = m_system.jobStatus(queue, jobId);
+        while (!deadline.hasExpired() && status.state != JobState::Completed &&
+               status.state != JobState::Aborted && status.state != JobState::Canceled) {
+            QThread::msleep(20);
+            status = m_system.jobStatus(queue, jobId);
         }
-        handle->resetPrinter();
-        const WriteResult written = handle->writePrinter(bytes);
-        const bool ended = handle->endDocPrinter();
-        handle->closePrinter();
-        return written.ok && written.written == bytes.size() && ended;
+        return status;
     }
 
     CaptureListener m_printer;
@@ -86,161 +89,147 @@ protected:
     CupsPrinterSystem m_system;
 };
 
-TEST_F(CupsPrinterSystemTest, EnumerationsReportEveryQueueWithDriverPortAndServer) {
-    const std::vector<PrinterInfo4> shortRecords{
-        {"Other-Model", "", PRINTER_ATTRIBUTE_LOCAL},
-        {"Quill-File", "", PRINTER_ATTRIBUTE_LOCAL},
-        {"Quill-Socket", "", PRINTER_ATTRIBUTE_LOCAL},
-        {"Remote-Quill", "spool.example", PRINTER_ATTRIBUTE_NETWORK},
-    };
-    EXPECT_EQ(SortedByName(m_system.enumLocalAndConnections()), shortRecords);
+TEST_F(CupsPrinterSystemTest, ListingReportsEveryQueueWithDriverDeviceServerAndState) {
+    ASSERT_TRUE(m_cupsd.rejectJobs("Quill-File")) << m_cupsd.lastError().toStdString();
+    ASSERT_TRUE(m_cupsd.disable("Other-Model")) << m_cupsd.lastError().toStdString();
+    const std::vector<PrinterQueue> queues = SortedByName(m_system.queues());
+    ASSERT_EQ(queues.size(), 4u);
 
-    const PrinterInfo2 other{"Other-Model", "", m_printer.deviceUri(),
-                             kOtherModel,   0,  PRINTER_ATTRIBUTE_LOCAL};
-    const PrinterInfo2 file{"Quill-File", "", "FILE:", kModel, 0, PRINTER_ATTRIBUTE_LOCAL};
-    const PrinterInfo2 socket{"Quill-Socket", "", m_printer.deviceUri(), kModel, 0, PRINTER_ATTRIBUTE_LOCAL};
-    const PrinterInfo2 remote{
-        "Remote-Quill",           "spool.example", "ipp://spool.example/printers/quill", kModel, 0,
-        PRINTER_ATTRIBUTE_NETWORK};
-    EXPECT_EQ(SortedByName(m_system.enumOnServer("")), (std::vector{other, file, socket}));
-    EXPECT_EQ(m_system.enumOnServer("spool.example"), std::vector{remote});
-    EXPECT_TRUE(m_system.enumOnServer("elsewhere.example").empty());
-    EXPECT_EQ(SortedByName(m_system.enumLocal()), (std::vector{other, file, socket, remote}));
+    const PrinterQueue socket{"Quill-Socket", "", m_printer.deviceUri(), kModel, QueueState::Idle, true, ""};
+    EXPECT_EQ(queues[2], socket);
+    const PrinterQueue remote{"Remote-Quill",
+                              "spool.example",
+                              "ipp://spool.example/printers/quill",
+                              kModel,
+                              QueueState::Idle,
+                              true,
+                              ""};
+    EXPECT_EQ(queues[3], remote);
+
+    // A file: device is FILE:; a rejecting queue says so.
+    EXPECT_EQ(queues[1].name, "Quill-File");
+    EXPECT_EQ(queues[1].device, "FILE:");
+    EXPECT_FALSE(queues[1].acceptingJobs);
+    EXPECT_EQ(queues[1].state, QueueState::Idle);
+
+    // A stopped queue still takes jobs and gives its reason.
+    EXPECT_EQ(queues[0].name, "Other-Model");
+    EXPECT_EQ(queues[0].makeAndModel, kOtherModel);
+    EXPECT_EQ(queues[0].state, QueueState::Stopped);
+    EXPECT_TRUE(queues[0].acceptingJobs);
+    EXPECT_NE(queues[0].stateReason.find("paused"), std::string::npos) << queues[0].stateReason;
 }
 
-TEST_F(CupsPrinterSystemTest, TestOpenNeedsAnExistingQueueThatAcceptsJobs) {
-    EXPECT_TRUE(m_system.testOpenForUse("Quill-Socket"));
-    EXPECT_FALSE(m_system.testOpenForUse("quill-socket")) << "names are compared byte for byte";
-    EXPECT_FALSE(m_system.testOpenForUse("No-Such-Queue"));
-
-    ASSERT_TRUE(m_cupsd.rejectJobs("Quill-Socket")) << m_cupsd.lastError().toStdString();
-    EXPECT_FALSE(m_system.testOpenForUse("Quill-Socket"));
-    EXPECT_FALSE(sendDocument("Quill-Socket", CommandBytes()));
-    // Opened without the right to print, the queue can still be asked for its status…
-    auto handle = m_system.openPrinter("Quill-Socket", 0);
-    ASSERT_NE(handle, nullptr);
-    EXPECT_EQ(handle->getPrinterStatus(), 0u);
-    // …but a document is refused.
-    EXPECT_FALSE(handle->startDocPrinter(kDocName));
-    EXPECT_TRUE(handle->closePrinter());
-}
-
-TEST_F(CupsPrinterSystemTest, RawDocumentArrivesUnchangedAsOneTitledJobWithoutBanner) {
+TEST_F(CupsPrinterSystemTest, RawDocumentArrivesUnchangedAsOneTitledJobWithoutBannerAndCompletes) {
     const std::vector<std::uint8_t> bytes = CommandBytes();
-    ASSERT_TRUE(sendDocument("Quill-Socket", bytes));
+    const JobSubmission sent = m_system.sendRawJob("Quill-Socket", kDocName, bytes);
+    ASSERT_TRUE(sent.accepted()) << sent.failure;
 
     ASSERT_TRUE(m_printer.waitForJobs(1, kJobTimeout));
-    ASSERT_TRUE(m_cupsd.waitForCompletedJobs("Quill-Socket", 1, 30000));
+    const JobStatus status = waitForEnd("Quill-Socket", sent.jobId);
+    EXPECT_EQ(status.state, JobState::Completed) << status.reason;
     EXPECT_EQ(m_printer.jobs(), Jobs{bytes});
 
     const auto jobs = m_cupsd.completedJobs("Quill-Socket");
     ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].id, sent.jobId);
     EXPECT_EQ(jobs[0].title, kDocName);
     EXPECT_EQ(jobs[0].state, IPP_JSTATE_COMPLETED);
+
+    EXPECT_EQ(m_system.jobStatus("Quill-Socket", sent.jobId + 100).state, JobState::NotFound);
 }
 
 TEST_F(CupsPrinterSystemTest, SecondDocumentIsASecondJobWithTheSameBytes) {
     const std::vector<std::uint8_t> bytes = CommandBytes();
-    ASSERT_TRUE(sendDocument("Quill-Socket", bytes));
+    const JobSubmission first = m_system.sendRawJob("Quill-Socket", kDocName, bytes);
+    ASSERT_TRUE(first.accepted()) << first.failure;
     ASSERT_TRUE(m_printer.waitForJobs(1, kJobTimeout));
-    ASSERT_TRUE(sendDocument("Quill-Socket", bytes));
+    const JobSubmission second = m_system.sendRawJob("Quill-Socket", kDocName, bytes);
+    ASSERT_TRUE(second.accepted()) << second.failure;
+    EXPECT_NE(first.jobId, second.jobId);
     ASSERT_TRUE(m_printer.waitForJobs(2, kJobTimeout));
     EXPECT_EQ(m_printer.jobs(), (Jobs{bytes, bytes}));
 }
 
-TEST_F(CupsPrinterSystemTest, AbandonedDocumentNeverReachesThePrinter) {
-    {
-        auto handle = m_system.openPrinter("Quill-Socket", PRINTER_ACCESS_USE);
-        ASSERT_NE(handle, nullptr);
-        ASSERT_TRUE(handle->startDocPrinter(kDocName));
-        ASSERT_TRUE(handle->writePrinter(CommandBytes()).ok);
-        EXPECT_TRUE(handle->closePrinter());  // without EndDocPrinter
-    }
+TEST_F(CupsPrinterSystemTest, DocumentTheSchedulerTurnsAwayIsCancelledAndNeverReachesThePrinter) {
+    const JobSubmission tooLong =
+        m_system.sendRawJob("Quill-Socket", kDocName, std::vector<std::uint8_t>(262144, 'x'));
+    EXPECT_FALSE(tooLong.accepted());
+    EXPECT_FALSE(tooLong.failure.empty());
     // A complete document sent afterwards is the only thing the printer sees.
     const std::vector<std::uint8_t> bytes = CommandBytes();
-    ASSERT_TRUE(sendDocument("Quill-Socket", bytes));
+    ASSERT_TRUE(m_system.sendRawJob("Quill-Socket", kDocName, bytes).accepted());
     ASSERT_TRUE(m_printer.waitForJobs(1, kJobTimeout));
     ASSERT_TRUE(m_cupsd.waitForCompletedJobs("Quill-Socket", 2, 30000));
     EXPECT_EQ(m_printer.jobs(), Jobs{bytes});
+    EXPECT_EQ(m_cupsd.completedJobs("Quill-Socket").front().state, IPP_JSTATE_CANCELED);
 }
 
-TEST_F(CupsPrinterSystemTest, StoppedQueueReportsPausedWithoutNeedingIntervention) {
+TEST_F(CupsPrinterSystemTest, JobOnAStoppedQueueWaitsUntilTheQueueStartsAgain) {
     ASSERT_TRUE(m_cupsd.disable("Quill-Socket")) << m_cupsd.lastError().toStdString();
-    auto handle = m_system.openPrinter("Quill-Socket", 0);
-    ASSERT_NE(handle, nullptr);
-    EXPECT_EQ(handle->getPrinterStatus(), PRINTER_STATUS_PAUSED);
-    handle->closePrinter();
+    const std::vector<std::uint8_t> bytes = CommandBytes();
+    const JobSubmission sent = m_system.sendRawJob("Quill-Socket", kDocName, bytes);
+    ASSERT_TRUE(sent.accepted()) << sent.failure;
+    EXPECT_EQ(m_system.jobStatus("Quill-Socket", sent.jobId).state, JobState::Pending);
+
+    ASSERT_TRUE(m_cupsd.enable("Quill-Socket")) << m_cupsd.lastError().toStdString();
+    EXPECT_EQ(waitForEnd("Quill-Socket", sent.jobId).state, JobState::Completed);
+    ASSERT_TRUE(m_printer.waitForJobs(1, kJobTimeout));
+    EXPECT_EQ(m_printer.jobs(), Jobs{bytes});
 }
 
-TEST_F(CupsPrinterSystemTest, DeletedQueueFails) {
-    auto handle = m_system.openPrinter("Quill-Socket", PRINTER_ACCESS_USE);
-    ASSERT_NE(handle, nullptr);
-    ASSERT_TRUE(m_cupsd.removeQueue("Quill-Socket")) << m_cupsd.lastError().toStdString();
-
-    EXPECT_EQ(handle->getPrinterStatus(), std::nullopt);
-    EXPECT_FALSE(handle->startDocPrinter(kDocName));
-    handle->closePrinter();
-    EXPECT_EQ(m_system.openPrinter("Quill-Socket", PRINTER_ACCESS_USE), nullptr);
-    EXPECT_FALSE(m_system.testOpenForUse("Quill-Socket"));
-    EXPECT_EQ(m_system.enumLocalAndConnections().size(), 3u);
+TEST_F(CupsPrinterSystemTest, QueueThatIsMissingOrRejectsFailsBeforeAJobIsCreated) {
+    const std::vector<std::uint8_t> bytes = CommandBytes();
+    EXPECT_EQ(m_system.sendRawJob("quill-socket", kDocName, bytes).failure, "no such queue")
+        << "names are compared byte for byte";
+    EXPECT_EQ(m_system.sendRawJob("No-Such-Queue", kDocName, bytes).failure, "no such queue");
+    ASSERT_TRUE(m_cupsd.rejectJobs("Quill-Socket")) << m_cupsd.lastError().toStdString();
+    EXPECT_EQ(m_system.sendRawJob("Quill-Socket", kDocName, bytes).failure, "queue not accepting jobs");
+    ASSERT_TRUE(m_cupsd.removeQueue("Other-Model")) << m_cupsd.lastError().toStdString();
+    EXPECT_EQ(m_system.sendRawJob("Other-Model", kDocName, bytes).failure, "no such queue");
+    EXPECT_EQ(m_system.queues()->size(), 3u);
+    EXPECT_TRUE(m_cupsd.completedJobs("Quill-Socket").empty());
+    EXPECT_EQ(m_system.jobStatus("Quill-Socket", 1).state, JobState::NotFound) << "no job was created";
 }
 
 TEST_F(CupsPrinterSystemTest, StoppedSchedulerFailsEveryCall) {
-    auto handle = m_system.openPrinter("Quill-Socket", PRINTER_ACCESS_USE);
-    ASSERT_NE(handle, nullptr);
+    ASSERT_TRUE(m_system.queues());  // a connection is open now
     const std::string socket = m_cupsd.socketPath().toStdString();
     m_cupsd.stop();
     setenv("CUPS_SERVER", socket.c_str(), 1);  // still pointing at the dead scheduler
 
-    EXPECT_TRUE(m_system.enumLocalAndConnections().empty());
-    EXPECT_TRUE(m_system.enumOnServer("").empty());
-    EXPECT_TRUE(m_system.enumLocal().empty());
-    EXPECT_FALSE(m_system.testOpenForUse("Quill-Socket"));
-    EXPECT_FALSE(handle->startDocPrinter(kDocName));
-    EXPECT_FALSE(handle->writePrinter(CommandBytes()).ok);
-    EXPECT_FALSE(handle->endDocPrinter());
+    EXPECT_EQ(m_system.queues(), std::nullopt);
+    const JobSubmission sent = m_system.sendRawJob("Quill-Socket", kDocName, CommandBytes());
+    EXPECT_FALSE(sent.accepted());
+    EXPECT_FALSE(sent.failure.empty());
+    EXPECT_EQ(m_system.jobStatus("Quill-Socket", 1).state, JobState::Unknown);
     unsetenv("CUPS_SERVER");
 }
 
-TEST_F(CupsPrinterSystemTest, FollowsCupsServerChangedAtRunTime) {
-    ASSERT_EQ(m_system.enumLocalAndConnections().size(), 4u);
+TEST_F(CupsPrinterSystemTest, FollowsCupsServerChangedAtRunTimeOrKeepsTheOneItWasGiven) {
+    CupsPrinterSystem first(m_cupsd.socketPath().toStdString());
+    ASSERT_EQ(m_system.queues()->size(), 4u);
     PrivateCupsd second;
     ASSERT_TRUE(second.start()) << second.lastError().toStdString();
     ASSERT_TRUE(second.addQueue("Second-Quill", "file:/dev/null", PrivateCupsd::modelPpd()));
-    EXPECT_EQ(m_system.enumLocalAndConnections(),
-              (std::vector<PrinterInfo4>{{"Second-Quill", "", PRINTER_ATTRIBUTE_LOCAL}}));
+    const auto queues = m_system.queues();
+    ASSERT_TRUE(queues);
+    ASSERT_EQ(queues->size(), 1u);
+    EXPECT_EQ(queues->front().name, "Second-Quill");
+    // Two schedulers in one process.
+    EXPECT_EQ(first.queues()->size(), 4u);
     second.stop();  // CUPS_SERVER points at the first scheduler again
-    EXPECT_EQ(m_system.enumLocalAndConnections().size(), 4u);
+    EXPECT_EQ(m_system.queues()->size(), 4u);
 }
 
 TEST_F(CupsPrinterSystemTest, SettingsImageReachesThePrinterAsTheStatusWriteJob) {
     const settings::SettingsImage& image = settings::FactoryImage();
     const std::vector<std::uint8_t> bytes(image.data(), image.data() + image.size());
-    // Linux answers as NT; the other families' status test works on CUPS as well.
-    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::NT).send("Quill-Socket", image),
-              SendResult::Sent);
-    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::Win9x).send("Quill-Socket", image),
-              SendResult::Sent);
-
-    ASSERT_TRUE(m_printer.waitForJobs(2, kJobTimeout));
-    EXPECT_EQ(m_printer.jobs(), (Jobs{bytes, bytes}));
-    ASSERT_TRUE(m_cupsd.waitForCompletedJobs("Quill-Socket", 2, 30000));
-    for (const auto& job : m_cupsd.completedJobs("Quill-Socket")) {
-        EXPECT_EQ(job.title, kDocName);
-    }
-}
-
-TEST_F(CupsPrinterSystemTest, SendToARejectingOrDeletedQueueFindsItNotAvailable) {
-    const settings::SettingsImage& image = settings::FactoryImage();
-    ASSERT_TRUE(m_cupsd.rejectJobs("Quill-Socket")) << m_cupsd.lastError().toStdString();
-    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::NT).send("Quill-Socket", image),
-              SendResult::NotAvailable);
-    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::Win9x).send("Quill-Socket", image),
-              SendResult::NotAvailable);
-    ASSERT_TRUE(m_cupsd.removeQueue("Other-Model")) << m_cupsd.lastError().toStdString();
-    EXPECT_EQ(PrinterTransmission(m_system, PlatformFamily::NT).send("Other-Model", image),
-              SendResult::NotAvailable);
-    EXPECT_TRUE(m_cupsd.completedJobs("Quill-Socket").empty());
+    ASSERT_TRUE(SendSettingsImage(m_system, "Quill-Socket", image).accepted());
+    ASSERT_TRUE(m_printer.waitForJobs(1, kJobTimeout));
+    EXPECT_EQ(m_printer.jobs(), Jobs{bytes});
+    ASSERT_TRUE(m_cupsd.waitForCompletedJobs("Quill-Socket", 1, 30000));
+    EXPECT_EQ(m_cupsd.completedJobs("Quill-Socket").front().title, kDocName);
 }
 
 }  // namespace

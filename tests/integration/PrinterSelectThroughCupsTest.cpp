@@ -1,5 +1,5 @@
 // The printer selection dialog on a real private scheduler: which queues it offers and how it
-// treats one connected to a file.
+// treats one connected to a file or to another scheduler.
 #include <gtest/gtest.h>
 
 #include "app/PrinterSelectDialog.h"
@@ -30,6 +30,9 @@ protected:
         ASSERT_TRUE(cupsd.addQueue("Quill-File", "file:/dev/null", PrivateCupsd::modelPpd()));
         ASSERT_TRUE(cupsd.addQueue("Other-Model", QString::fromStdString(printer.deviceUri()),
                                    PrivateCupsd::otherModelPpd()));
+        ASSERT_TRUE(cupsd.addQueue("Quill-Rejecting", QString::fromStdString(printer.deviceUri()),
+                                   PrivateCupsd::modelPpd()));
+        ASSERT_TRUE(cupsd.rejectJobs("Quill-Rejecting"));
         platform::SetPrinterSystemForTesting(nullptr);
         platform::SetExitHandlerForTesting([](int status) { throw ExitRequested{status}; });
         dlg.startupDone = 1;
@@ -47,6 +50,19 @@ protected:
     ScriptedUser user;
     PrinterSelectDialog dlg;
 };
+
+TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesThatTakeJobsWithTheirServerOrDevice) {
+    ASSERT_TRUE(
+        cupsd.addQueue("Quill-Remote", "ipp://spool.example/printers/quill", PrivateCupsd::modelPpd()));
+    user.DriveDialog([&](CDialog& d) {
+        auto& shown = static_cast<PrinterSelectDialog&>(d);
+        EXPECT_EQ(Column(shown, 0), (std::vector<QString>{"Quill-File", "Quill-Remote", "Quill-Socket"}));
+        EXPECT_EQ(Column(shown, 1), (std::vector<QString>{"FILE:", "spool.example",
+                                                          QString::fromStdString(printer.deviceUri())}));
+        shown.OnCancel();
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
 
 TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesAndRefusesTheOneOnAFile) {
     user.ExpectBox(QStringLiteral("接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他の"

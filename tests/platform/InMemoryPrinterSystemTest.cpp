@@ -7,91 +7,102 @@ using namespace platform;
 
 namespace {
 
-InMemoryPrinterSystem TwoServers() {
-    InMemoryPrinter local{.name = "Quill", .port = "LPT1:", .driver = "ORV Quillstrike 540QZ7"};
-    InMemoryPrinter remote{.name = "\\\\spool\\Quill",
-                           .server = "\\\\spool",
-                           .port = "Ne00:",
-                           .driver = "ORV Quillstrike 540QZ7",
-                           .status = PRINTER_STATUS_USER_INTERVENTION,
-                           .attributes = PRINTER_ATTRIBUTE_NETWORK};
-    InMemoryPrinter hidden{
-        .name = "Quill", .server = "\\\\spool", .driver = "Other", .inShortEnumeration = false};
-    return InMemoryPrinterSystem({local, remote, hidden});
+using Calls = std::vector<std::string>;
+const std::vector<std::uint8_t> kBytes{0x1C, 'o', '0', 0};
+
+InMemoryPrinterSystem TwoQueues() {
+    InMemoryPrinter local{
+        .name = "Quill", .device = "usb://ORV/540", .makeAndModel = "ORV Quillstrike 540QZ7"};
+    InMemoryPrinter remote{.name = "Remote",
+                           .server = "spool.example",
+                           .device = "ipp://spool.example/printers/quill",
+                           .makeAndModel = "Other",
+                           .state = QueueState::Stopped,
+                           .acceptingJobs = false,
+                           .stateReason = "paused"};
+    return InMemoryPrinterSystem({local, remote});
 }
 
-TEST(InMemoryPrinterSystem, EnumerationsFollowTheDescribedRecords) {
-    InMemoryPrinterSystem system = TwoServers();
+TEST(InMemoryPrinterSystem, ListingFollowsTheDescribedQueuesOrFailsAsAsked) {
+    InMemoryPrinterSystem system = TwoQueues();
+    const auto queues = system.queues();
+    ASSERT_TRUE(queues);
+    EXPECT_EQ(*queues,
+              (std::vector<PrinterQueue>{
+                  {"Quill", "", "usb://ORV/540", "ORV Quillstrike 540QZ7", QueueState::Idle, true, ""},
+                  {"Remote", "spool.example", "ipp://spool.example/printers/quill", "Other",
+                   QueueState::Stopped, false, "paused"}}));
 
-    EXPECT_EQ(system.enumLocalAndConnections(),
-              (std::vector<PrinterInfo4>{{"Quill", "", PRINTER_ATTRIBUTE_LOCAL},
-                                         {"\\\\spool\\Quill", "\\\\spool", PRINTER_ATTRIBUTE_NETWORK}}));
-    const auto onSpool = system.enumOnServer("\\\\spool");
-    ASSERT_EQ(onSpool.size(), 2u);
-    EXPECT_EQ(onSpool[0], (PrinterInfo2{"\\\\spool\\Quill", "\\\\spool", "Ne00:", "ORV Quillstrike 540QZ7",
-                                        PRINTER_STATUS_USER_INTERVENTION, PRINTER_ATTRIBUTE_NETWORK}));
-    EXPECT_EQ(onSpool[1].driverName, "Other");
-    EXPECT_EQ(system.enumOnServer("").size(), 1u);
-    EXPECT_EQ(system.enumLocal().size(), 3u);
-    EXPECT_EQ(system.calls(), (std::vector<std::string>{"EnumPrinters(4, 6)", "EnumPrinters(2, 8, \\\\spool)",
-                                                        "EnumPrinters(2, 8, )", "EnumPrinters(2, 2)"}));
-
-    system.setEnumerationFails(true);
-    EXPECT_TRUE(system.enumLocalAndConnections().empty());
-    EXPECT_TRUE(system.enumOnServer("").empty());
-    EXPECT_TRUE(system.enumLocal().empty());
+    system.setListingFails(true);
+    EXPECT_EQ(system.queues(), std::nullopt);
+    EXPECT_EQ(InMemoryPrinterSystem().queues(), std::vector<PrinterQueue>{}) << "no queues is not a failure";
+    EXPECT_EQ(system.calls(), (Calls{"Queues", "Queues"}));
 }
 
-TEST(InMemoryPrinterSystem, TestOpenOpensForUseAndClosesAtOnce) {
-    InMemoryPrinterSystem system = TwoServers();
-    EXPECT_TRUE(system.testOpenForUse("Quill"));
-    EXPECT_FALSE(system.testOpenForUse("quill"));
-    system.printer("Quill")->failOpen = true;
-    EXPECT_FALSE(system.testOpenForUse("Quill"));
-    EXPECT_EQ(system.calls(), (std::vector<std::string>{"OpenPrinter(Quill, 8)", "ClosePrinter",
-                                                        "OpenPrinter(quill, 8)", "OpenPrinter(Quill, 8)"}));
-    EXPECT_EQ(system.handlesNotClosed(), 0);
+TEST(InMemoryPrinterSystem, KeepsAcceptedDocumentsWithTheirJobs) {
+    InMemoryPrinterSystem system = TwoQueues();
+    const JobSubmission first = system.sendRawJob("Quill", "first", kBytes);
+    const JobSubmission second = system.sendRawJob("Quill", "second", kBytes);
+    ASSERT_TRUE(first.accepted());
+    ASSERT_TRUE(second.accepted());
+    EXPECT_NE(first.jobId, second.jobId);
+
+    ASSERT_EQ(system.documents().size(), 2u);
+    EXPECT_EQ(system.documents()[1].jobId, second.jobId);
+    EXPECT_EQ(system.documents()[1].printerName, "Quill");
+    EXPECT_EQ(system.documents()[1].title, "second");
+    EXPECT_EQ(system.documents()[1].bytes, kBytes);
+
+    EXPECT_EQ(system.jobStatus("Quill", first.jobId).state, JobState::Pending);
+    system.setJobStatus(first.jobId, {JobState::Completed, "job-completed-successfully"});
+    EXPECT_EQ(system.jobStatus("Quill", first.jobId).reason, "job-completed-successfully");
+    EXPECT_EQ(system.jobStatus("Remote", first.jobId).state, JobState::NotFound);
+    EXPECT_EQ(system.calls(), (Calls{"SendRawJob(Quill, first, 4)", "SendRawJob(Quill, second, 4)",
+                                     "JobStatus(Quill, 1)", "JobStatus(Quill, 1)", "JobStatus(Remote, 1)"}));
 }
 
-TEST(InMemoryPrinterSystem, KeepsOnlyDocumentsThatEnded) {
-    InMemoryPrinterSystem system = TwoServers();
-    const std::vector<std::uint8_t> bytes{0x1C, 'o', '0', 0};
-    {
-        auto handle = system.openPrinter("Quill", PRINTER_ACCESS_USE);
-        ASSERT_NE(handle, nullptr);
-        ASSERT_TRUE(handle->startDocPrinter("first"));
-        ASSERT_TRUE(handle->writePrinter(bytes).ok);
-        // Dropped without EndDocPrinter or ClosePrinter: nothing delivered, the leak is visible.
-    }
+struct Fault {
+    const char* name;
+    void (*inject)(InMemoryPrinterSystem&);
+    const char* failure;
+    bool createsJob;  // a job was created and had to be cancelled
+};
+
+class InMemoryPrinterSystemFault : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(InMemoryPrinterSystemFault, RefusesTheJobWithTheSpoolersReason) {
+    InMemoryPrinterSystem system = TwoQueues();
+    GetParam().inject(system);
+    const JobSubmission submission = system.sendRawJob("Quill", "doc", kBytes);
+    EXPECT_FALSE(submission.accepted());
+    EXPECT_EQ(submission.failure, GetParam().failure);
     EXPECT_TRUE(system.documents().empty());
-    EXPECT_EQ(system.handlesNotClosed(), 1);
-
-    auto handle = system.openPrinter("Quill", PRINTER_ACCESS_USE);
-    EXPECT_FALSE(handle->writePrinter(bytes).ok) << "no document started";
-    ASSERT_TRUE(handle->startDocPrinter("second"));
-    system.printer("Quill")->shortWrite = 2;
-    const WriteResult written = handle->writePrinter(bytes);
-    EXPECT_TRUE(written.ok);
-    EXPECT_EQ(written.written, 2u);
-    EXPECT_TRUE(handle->endDocPrinter());
-    EXPECT_TRUE(handle->closePrinter());
-    EXPECT_FALSE(handle->closePrinter());
-
-    ASSERT_EQ(system.documents().size(), 1u);
-    EXPECT_EQ(system.documents()[0].printerName, "Quill");
-    EXPECT_EQ(system.documents()[0].docName, "second");
-    EXPECT_EQ(system.documents()[0].bytes, (std::vector<std::uint8_t>{0x1C, 'o'}));
+    EXPECT_EQ(system.cancelledJobs(), GetParam().createsJob ? 1 : 0);
 }
 
-TEST(InMemoryPrinterSystem, RemovedPrinterFailsOpenHandles) {
-    InMemoryPrinterSystem system = TwoServers();
-    auto handle = system.openPrinter("Quill", 0);
-    ASSERT_NE(handle, nullptr);
-    system.removePrinter("Quill");
-    EXPECT_EQ(handle->getPrinterStatus(), std::nullopt);
-    EXPECT_FALSE(handle->startDocPrinter("doc"));
-    EXPECT_TRUE(handle->closePrinter());
-    EXPECT_EQ(system.openPrinter("Quill", 0), nullptr);
+INSTANTIATE_TEST_SUITE_P(
+    Faults, InMemoryPrinterSystemFault,
+    ::testing::Values(
+        Fault{"NoSuchQueue", [](InMemoryPrinterSystem& s) { s.removePrinter("Quill"); }, "no such queue",
+              false},
+        Fault{"NotAccepting", [](InMemoryPrinterSystem& s) { s.printer("Quill")->acceptingJobs = false; },
+              "queue not accepting jobs", false},
+        Fault{"StartFails", [](InMemoryPrinterSystem& s) { s.printer("Quill")->failStart = true; },
+              "job not created", false},
+        Fault{"WriteFails", [](InMemoryPrinterSystem& s) { s.printer("Quill")->failWrite = true; },
+              "document broke off", true},
+        Fault{"ShortWrite", [](InMemoryPrinterSystem& s) { s.printer("Quill")->shortWrite = 3; },
+              "document cut short", true},
+        Fault{"EndFails", [](InMemoryPrinterSystem& s) { s.printer("Quill")->failEnd = true; },
+              "document refused", true}),
+    [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+
+TEST(InMemoryPrinterSystem, NamesAreExact) {
+    InMemoryPrinterSystem system = TwoQueues();
+    EXPECT_EQ(system.sendRawJob("quill", "doc", kBytes).failure, "no such queue");
+    // A short write that covers the whole document is no fault.
+    system.printer("Quill")->shortWrite = kBytes.size();
+    EXPECT_TRUE(system.sendRawJob("Quill", "doc", kBytes).accepted());
 }
 
 TEST(CurrentPrinterSystem, TestsInstallTheirOwnAndRestoreTheReal) {

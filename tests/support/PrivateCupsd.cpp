@@ -104,7 +104,7 @@ bool PrivateCupsd::running() const {
     return m_process.state() == QProcess::Running;
 }
 
-bool PrivateCupsd::start() {
+bool PrivateCupsd::start(const QStringList& directives) {
     if (running()) {
         return true;
     }
@@ -115,7 +115,7 @@ bool PrivateCupsd::start() {
         return false;
     }
     m_directory = QFile::decodeName(pattern);
-    if (!writeConfiguration()) {
+    if (!writeConfiguration(directives)) {
         m_lastError = "cannot write the configuration in " + m_directory;
         return false;
     }
@@ -140,14 +140,15 @@ bool PrivateCupsd::start() {
     return true;
 }
 
-bool PrivateCupsd::writeConfiguration() {
+bool PrivateCupsd::writeConfiguration(const QStringList& directives) {
     QDir directory(m_directory);
     for (const char* sub : {"spool", "spool/tmp", "cache", "state", "log", "ppd"}) {
         if (!directory.mkpath(QString::fromLatin1(sub))) {
             return false;
         }
     }
-    return WriteFile(m_directory + "/cupsd.conf", QString::fromLatin1(kCupsdConf).arg(m_directory)) &&
+    const QString conf = QString::fromLatin1(kCupsdConf).arg(m_directory) + directives.join('\n') + '\n';
+    return WriteFile(m_directory + "/cupsd.conf", conf) &&
            WriteFile(m_directory + "/cups-files.conf", QString::fromLatin1(kCupsFilesConf).arg(m_directory));
 }
 
@@ -223,6 +224,9 @@ bool PrivateCupsd::rejectJobs(const QString& name) {
 }
 bool PrivateCupsd::disable(const QString& name) {
     return run("cupsdisable", {name});
+}
+bool PrivateCupsd::enable(const QString& name) {
+    return run("cupsenable", {name});
 }
 bool PrivateCupsd::removeQueue(const QString& name) {
     return run("lpadmin", {"-x", name});

@@ -33,8 +33,9 @@ public:
     static QString modelPpd();
     static QString otherModelPpd();
 
-    // Starts cupsd and waits until it answers; on failure see lastError().
-    bool start();
+    // Starts cupsd and waits until it answers; on failure see lastError(). The directives are
+    // added to cupsd.conf.
+    bool start(const QStringList& directives = {});
     void stop();
     bool running() const;
     QString socketPath() const;
@@ -45,6 +46,7 @@ public:
                   const QStringList& options = {});
     bool rejectJobs(const QString& name);   // cupsreject
     bool disable(const QString& name);      // cupsdisable: the queue stops
+    bool enable(const QString& name);       // cupsenable: it starts again
     bool removeQueue(const QString& name);  // lpadmin -x
 
     // Completed jobs of a queue, as the scheduler reports them.
@@ -53,7 +55,7 @@ public:
     bool waitForCompletedJobs(const QString& name, std::size_t count, int timeoutMs) const;
 
 private:
-    bool writeConfiguration();
+    bool writeConfiguration(const QStringList& directives);
     bool waitUntilAnswering(int timeoutMs);
     bool run(const QString& program, const QStringList& arguments);
     QString logTail() const;

@@ -1,0 +1,12 @@
+#pragma once
+// Sends the settings image to a printer: one raw job titled "Brindlemark Status Write" whose
+// document is the 190 bytes of the image. Telling the user is the caller's part.
+#include <string>
+
+#include "platform/PrinterSystem.h"
+#include "settings/SettingsImage.h"
+
+inline constexpr const char* kStatusWriteTitle = "Brindlemark Status Write";
+
+platform::JobSubmission SendSettingsImage(platform::PrinterSystem& printers, const std::string& printerName,
+                                          const settings::SettingsImage& image);

@@ -1,0 +1,142 @@
+#include "platform/CupsJob.h"
+
+#include <array>
+
+#include "platform/CupsQueue.h"
+
+namespace platform {
+
+namespace {
+
+void AddPrinterUri(ipp_t* request, const std::string& queue) {
+    // The scheduler reads only the resource; the host part is its own name for itself.
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", queue.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+}
+
+template <std::size_t N>
+void AddRequested(ipp_t* request, const std::array<const char*, N>& names) {
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", static_cast<int>(N),
+                  nullptr, names.data());
+}
+
+std::string Text(ipp_t* response, const char* name) {
+    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    const char* text = attribute ? ippGetString(attribute, 0, nullptr) : nullptr;
+    return text ? text : "";
+}
+
+JobState StateOf(int state) {
+    switch (state) {
+        case IPP_JSTATE_PENDING:
+            return JobState::Pending;
+        case IPP_JSTATE_HELD:
+            return JobState::Held;
+        case IPP_JSTATE_PROCESSING:
+        case IPP_JSTATE_STOPPED:  // stopped while printing; the reasons say why
+            return JobState::Processing;
+        case IPP_JSTATE_CANCELED:
+            return JobState::Canceled;
+        case IPP_JSTATE_ABORTED:
+            return JobState::Aborted;
+        case IPP_JSTATE_COMPLETED:
+            return JobState::Completed;
+        default:
+            return JobState::Unknown;
+    }
+}
+
+}  // namespace
+
+std::string LastCupsError() {
+    const char* text = cupsLastErrorString();
+    return text && *text ? text : ippErrorString(cupsLastError());
+}
+
+std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue) {
+    static const std::array<const char*, 2> kWanted = {"printer-name", "printer-is-accepting-jobs"};
+    if (queue.empty()) {
+        return "no such queue";
+    }
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    AddPrinterUri(request, queue);
+    AddRequested(request, kWanted);
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    if (!response) {
+        return LastCupsError();
+    }
+    std::optional<std::string> refusal;
+    const ipp_status_t status = ippGetStatusCode(response);
+    ipp_attribute_t* accepting = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    // The scheduler finds queues without regard to case; the program's names are exact.
+    if (status == IPP_STATUS_ERROR_NOT_FOUND ||
+        (status <= IPP_STATUS_OK_EVENTS_COMPLETE && Text(response, "printer-name") != queue)) {
+        refusal = "no such queue";
+    } else if (status > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        refusal = LastCupsError();
+    } else if (!accepting || !ippGetBoolean(accepting, 0)) {
+        refusal = "queue not accepting jobs";
+    }
+    ippDelete(response);
+    return refusal;
+}
+
+JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::string& title,
+                           std::span<const std::uint8_t> document, int& created) {
+    // The bytes are a printer command: no banner page may come before or after them.
+    cups_option_t* options = nullptr;
+    const int optionCount = cupsAddOption("job-sheets", "none", 0, &options);
+    created = cupsCreateJob(http, queue.c_str(), title.c_str(), optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    if (created <= 0) {
+        created = 0;
+        return {0, LastCupsError()};
+    }
+    if (cupsStartDocument(http, queue.c_str(), created, title.c_str(), CUPS_FORMAT_RAW, 1) !=
+        HTTP_STATUS_CONTINUE) {
+        return {0, LastCupsError()};
+    }
+    if (!document.empty() && cupsWriteRequestData(http, reinterpret_cast<const char*>(document.data()),
+                                                  document.size()) != HTTP_STATUS_CONTINUE) {
+        return {0, LastCupsError()};
+    }
+    if (cupsFinishDocument(http, queue.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        return {0, LastCupsError()};
+    }
+    return {created, {}};
+}
+
+JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId) {
+    static const std::array<const char*, 3> kWanted = {"job-state", "job-state-reasons",
+                                                       "job-printer-state-message"};
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    AddPrinterUri(request, queue);
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+    AddRequested(request, kWanted);
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    if (!response) {
+        return {JobState::Unknown, LastCupsError()};
+    }
+    JobStatus status;
+    const ipp_status_t code = ippGetStatusCode(response);
+    if (code > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        status = {code == IPP_STATUS_ERROR_NOT_FOUND ? JobState::NotFound : JobState::Unknown,
+                  LastCupsError()};
+    } else {
+        ipp_attribute_t* state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
+        std::vector<std::string> reasons;
+        if (ipp_attribute_t* attribute = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD)) {
+            for (int i = 0; i < ippGetCount(attribute); ++i) {
+                reasons.emplace_back(ippGetString(attribute, i, nullptr));
+            }
+        }
+        status = {state ? StateOf(ippGetInteger(state, 0)) : JobState::Unknown,
+                  DescribeReasons(reasons, Text(response, "job-printer-state-message"))};
+    }
+    ippDelete(response);
+    return status;
+}
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+// Sending the settings image, on the in-memory spooler.
+#include <gtest/gtest.h>
+
+#include "app/SettingsTransmission.h"
+#include "platform/InMemoryPrinterSystem.h"
+
+using namespace platform;
+using settings::SettingsImage;
+
+namespace {
+
+SettingsImage DistinctImage() {
+    // Distinct bytes, so a lost, repeated or reordered byte shows.
+    SettingsImage image;
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 37 + 0x1C);
+    }
+    return image;
+}
+
+class SettingsTransmissionTest : public ::testing::Test {
+protected:
+    InMemoryPrinterSystem m_system{
+        {{.name = "Quill", .device = "usb://ORV/540", .makeAndModel = "ORV Quillstrike 540QZ7"}}};
+    SettingsImage m_image = DistinctImage();
+};
+
+TEST_F(SettingsTransmissionTest, TheWholeImageIsOneRawStatusWriteJob) {
+    const JobSubmission sent = SendSettingsImage(m_system, "Quill", m_image);
+    EXPECT_TRUE(sent.accepted());
+    EXPECT_EQ(m_system.calls(), std::vector<std::string>{"SendRawJob(Quill, Brindlemark Status Write, 190)"});
+    ASSERT_EQ(m_system.documents().size(), 1u);
+    EXPECT_EQ(m_system.documents()[0].jobId, sent.jobId);
+    EXPECT_EQ(m_system.documents()[0].title, "Brindlemark Status Write");
+    EXPECT_EQ(m_system.documents()[0].bytes, std::vector<std::uint8_t>(m_image.data(), m_image.data() + 190));
+}
+
+TEST_F(SettingsTransmissionTest, ARefusalComesBackWithTheSpoolersReason) {
+    m_system.printer("Quill")->shortWrite = 189;
+    const JobSubmission sent = SendSettingsImage(m_system, "Quill", m_image);
+    EXPECT_FALSE(sent.accepted());
+    EXPECT_EQ(sent.failure, "document cut short");
+    EXPECT_TRUE(m_system.documents().empty());
+}
+
+}  // namespace
