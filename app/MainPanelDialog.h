@@ -56,7 +56,6 @@ public:
     const QString& PrinterName() const { return m_printerName; }
     const QString& PortName() const { return m_portName; }
     const QString& HelpPath() const { return m_helpPath; }
-    int HelpFormat() const { return m_helpFormat; }
     int StartupDone() const { return m_printerDlg.startupDone; }
     // Data checks that ran (ignored re-entrant ones not counted).
     int DataChecksRun() const { return m_dataChecksRun; }
@@ -105,7 +104,6 @@ private:
     CPage_Select m_pageSelect;
     CPage_Param m_pageParam;
     CPage_Param_2 m_pageParam2;
-    int m_helpFormat = 1;
     QString m_helpPath;
     QString m_portName;
     QString m_printerName;

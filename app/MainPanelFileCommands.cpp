@@ -3,7 +3,6 @@
 #include "app/Messages.h"
 #include "framework/Services.h"
 #include "platform/ExecutableDirectory.h"
-#include "platform/PlatformVersion.h"
 #include "settings/SettingsFile.h"
 
 std::optional<QString> MainPanelDialog::AskFileName(bool open) {
@@ -59,12 +58,9 @@ bool MainPanelDialog::SaveSettings() {
                 m_fileBaseline = m_current;
                 return true;
             case settings::SaveResult::AccessDenied:
-                if (platform::CurrentPlatformVersion().family == platform::PlatformFamily::NT) {
-                    MessageBox(this, msg::SaveAccessDenied(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
-                    path = AskFileName(false);
-                    continue;
-                }
-                [[fallthrough]];
+                MessageBox(this, msg::SaveAccessDenied(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
+                path = AskFileName(false);
+                continue;
             case settings::SaveResult::Failed:
                 MessageBox(this, msg::SaveFailed(), msg::Caption(), MB_OK | MB_ICONHAND);
                 return false;

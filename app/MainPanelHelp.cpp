@@ -7,17 +7,9 @@
 #include "framework/Services.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/HelpViewer.h"
-#include "platform/PlatformVersion.h"
 
 void MainPanelDialog::InitHelpPath() {
-    using platform::PlatformFamily;
-    const platform::PlatformVersion v = platform::CurrentPlatformVersion();
-    // WinHelp only on the old shells; compiled HTML help everywhere else, Linux included.
-    const bool winHelp = (v.family == PlatformFamily::Win9x && v.major < 5 && v.minor < 10) ||
-                         (v.family == PlatformFamily::NT && v.major < 5);
-    m_helpFormat = winHelp ? 0 : 1;
-    m_helpPath = platform::ExecutableDirectory() +
-                 (winHelp ? QStringLiteral("bmk540.hlp") : QStringLiteral("bmk540.chm"));
+    m_helpPath = platform::ExecutableDirectory() + QStringLiteral("bmk540.chm");
     if (!QFileInfo(m_helpPath).isFile())
         m_menu.EnableMenuItem(res::ID_HELP_CONTENTS, MF_GRAYED | MF_DISABLED);
 }

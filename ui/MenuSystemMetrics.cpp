@@ -5,8 +5,6 @@
 #include <QPalette>
 #include <optional>
 
-#include "platform/PlatformVersion.h"
-
 namespace {
 
 std::optional<MenuSystemMetrics>& TestMetrics() {
@@ -23,14 +21,6 @@ int OneLineMenuBarHeight(const QFont& font) {
 }
 
 }  // namespace
-
-int PlatformClass() {
-    static const int platformClass = [] {
-        const platform::PlatformVersion v = platform::CurrentPlatformVersion();
-        return (v.family == platform::PlatformFamily::NT ? 2 : 0) | (v.major > 3 ? 1 : 0);
-    }();
-    return platformClass;
-}
 
 MenuSystemMetrics MenuSystemMetrics::Current() {
     if (TestMetrics())
@@ -52,8 +42,6 @@ MenuSystemMetrics MenuSystemMetrics::Current() {
     // The metric is fixed for the run, as the system's is.
     static const int barHeight = OneLineMenuBarHeight(m.menuFont);
     m.menuBarHeight = barHeight;
-    const int platformClass = PlatformClass();
-    m.newShell = platformClass == 1 || platformClass == 3;
     return m;
 }
 

@@ -28,6 +28,3 @@ struct MenuSystemMetrics {
     // Fixed values for tests; nullptr returns to the application's.
     static void SetForTesting(const MenuSystemMetrics* metrics);
 };
-
-// Bit 1: NT family; bit 0: major version above 3. Computed once, at first use.
-int PlatformClass();

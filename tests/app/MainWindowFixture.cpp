@@ -4,7 +4,6 @@
 
 #include "platform/ExecutableDirectory.h"
 #include "platform/HelpViewer.h"
-#include "platform/PlatformVersion.h"
 #include "platform/ProcessExit.h"
 #include "tests/support/WidgetHelpers.h"
 
@@ -22,7 +21,6 @@ MainWindowTest::~MainWindowTest() {
     platform::SetExecutableDirectoryForTesting(QString());
     platform::SetExitHandlerForTesting({});
     platform::SetHelpOpenerForTesting({});
-    platform::ResetPlatformVersion();
 }
 
 platform::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name, const std::string& device) {

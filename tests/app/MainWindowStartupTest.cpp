@@ -8,7 +8,6 @@
 
 #include "framework/TabControl.h"
 #include "platform/HelpViewer.h"
-#include "platform/PlatformVersion.h"
 #include "settings/FactoryImage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/WidgetHelpers.h"
@@ -109,27 +108,9 @@ TEST_F(MainWindowTest, EnterEscAndTheCloseOfAnUnchangedWindow) {
     EXPECT_EQ(main->ResultCode(), IDOK);
 }
 
-TEST_F(MainWindowTest, HelpFormatFollowsThePlatformVersion) {
-    using platform::PlatformFamily;
-    const struct {
-        platform::PlatformVersion version;
-        const char* file;
-    } cases[] = {
-        {{PlatformFamily::NT, 4, 0}, "bmk540.hlp"},  {{PlatformFamily::Win9x, 4, 0}, "bmk540.hlp"},
-        {{PlatformFamily::NT, 5, 0}, "bmk540.chm"},  {{PlatformFamily::Win9x, 4, 10}, "bmk540.chm"},
-        {{PlatformFamily::NT, 10, 0}, "bmk540.chm"},
-    };
-    for (const auto& c : cases) {
-        platform::SetPlatformVersionForTesting(c.version);
-        MainPanelDialog dlg;
-        ASSERT_TRUE(dlg.Create());
-        EXPECT_EQ(dlg.HelpPath(), TempPath(QString::fromLatin1(c.file))) << c.file;
-        EXPECT_EQ(dlg.HelpFormat(), QString::fromLatin1(c.file).endsWith(".chm") ? 1 : 0);
-    }
-}
-
-TEST_F(MainWindowTest, HelpIsGrayedWithoutTheFileAndReportsAViewerFailure) {
+TEST_F(MainWindowTest, HelpIsTheChmBesideTheExecutableGrayedWithoutItAndReportsAViewerFailure) {
     StartMainWindow();  // no help file in the executable's directory
+    EXPECT_EQ(main->HelpPath(), TempPath(QStringLiteral("bmk540.chm")));
     EXPECT_EQ(main->Menu().GetMenuState(res::ID_HELP_CONTENTS), MF_GRAYED | MF_DISABLED);
     int opened = 0;
     platform::SetHelpOpenerForTesting([&](const QString&) { return ++opened, true; });
