@@ -39,7 +39,7 @@ DisabledImage::DisabledImage(const QImage& image, const MenuSystemMetrics& metri
         }
     }
     QImage block(width, height, QImage::Format_RGB32);
-    block.fill(metrics.newShell ? metrics.btnFace : metrics.menu);
+    block.fill(metrics.btnFace);
     PaintWhereBlack(block, white, width, height, 0, 0, light);
     m_first = block;
     PaintWhereBlack(block, white, width, height, 1, 1, light);

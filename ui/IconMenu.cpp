@@ -218,9 +218,8 @@ void IconMenu::MeasureItem(MEASUREITEMSTRUCT* request) {
         request->itemHeight = static_cast<UINT>(metrics.menuBarHeight / 2);
         return;
     }
-    // The menu font is selected for measuring only under a new shell. The tab is one character
-    // of the label, not a jump to a tab stop.
-    const QFontMetrics fm(metrics.newShell ? metrics.menuFont : metrics.defaultFont);
+    // The tab is one character of the label, not a jump to a tab stop.
+    const QFontMetrics fm(metrics.menuFont);
     const QString text = QString(record->text).replace(u'\t', u' ');
     request->itemWidth = static_cast<UINT>(fm.horizontalAdvance(text) + 2 * kImageWidth + 1);
     request->itemHeight = static_cast<UINT>(std::max(kImageHeight + 4, metrics.menuBarHeight));

@@ -96,16 +96,13 @@ void IconMenuPainter::DrawImageCell(const MenuItemRecord& record, const Box& r, 
     }
     if (selected) {
         Fill(inner, m_metrics.menu);
-        if (m_metrics.newShell) {
-            if (checked)
-                Frame3d(cell, m_metrics.btnShadow, m_metrics.btnHighlight);
-            else
-                Frame3d(cell, m_metrics.btnHighlight, m_metrics.btnShadow);
-        }
+        if (checked)
+            Frame3d(cell, m_metrics.btnShadow, m_metrics.btnHighlight);
+        else
+            Frame3d(cell, m_metrics.btnHighlight, m_metrics.btnShadow);
     } else if (checked) {
         Fill(inner, m_metrics.light3d);
-        if (m_metrics.newShell)
-            Frame3d(cell, m_metrics.btnShadow, m_metrics.btnHighlight);
+        Frame3d(cell, m_metrics.btnShadow, m_metrics.btnHighlight);
     } else {
         Fill(inner, m_metrics.menu);
         Frame(cell, m_metrics.menu);
@@ -115,9 +112,8 @@ void IconMenuPainter::DrawImageCell(const MenuItemRecord& record, const Box& r, 
 
 void IconMenuPainter::DrawCheckBox(const Box& r, int g, bool selected, bool ownCheckMark) {
     const Box box{r.left + 1, r.top + g + 2, r.left + m_iw + 1, r.top + g + m_ih + 2};
-    Fill(box, selected || !m_metrics.newShell ? m_metrics.menu : m_metrics.light3d);
-    if (m_metrics.newShell)
-        Frame3d(box, m_metrics.btnShadow, m_metrics.btnHighlight);
+    Fill(box, selected ? m_metrics.menu : m_metrics.light3d);
+    Frame3d(box, m_metrics.btnShadow, m_metrics.btnHighlight);
     if (ownCheckMark) {
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(m_metrics.menuText);

@@ -38,7 +38,6 @@ MenuSystemMetrics MenuSystemMetrics::Current() {
     m.btnHighlight = p.color(QPalette::Active, QPalette::Light);
     m.light3d = p.color(QPalette::Active, QPalette::Midlight);
     m.menuFont = QApplication::font("QMenu");
-    m.defaultFont = QApplication::font();
     // The metric is fixed for the run, as the system's is.
     static const int barHeight = OneLineMenuBarHeight(m.menuFont);
     m.menuBarHeight = barHeight;

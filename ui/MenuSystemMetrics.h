@@ -16,12 +16,9 @@ struct MenuSystemMetrics {
     QColor btnHighlight;   // COLOR_BTNHIGHLIGHT: Light
     QColor light3d;        // COLOR_3DLIGHT: Midlight
     QFont menuFont;        // the menu font of the non-client metrics
-    QFont defaultFont;     // what a device context holds before a font is selected
     // SM_CYMENU: the height of a one-line menu bar, taken as the size hint of a one-item
     // QMenuBar in the menu font (so it follows the style's margins and the font).
     int menuBarHeight = 19;
-    // Windows 95 / NT 4 and later: the 3D touches of menu drawing.
-    bool newShell = true;
 
     // The values in force: the test values when set, else the application's.
     static MenuSystemMetrics Current();

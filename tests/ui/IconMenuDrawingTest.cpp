@@ -176,17 +176,6 @@ TEST_F(IconMenuDrawingTest, CheckedItemWithoutImageShowsTheCheckGlyphInASunkenBo
     EXPECT_EQ(selected.pixel(x, y + 2), m.menuText.rgb());
 }
 
-TEST_F(IconMenuDrawingTest, OlderShellLeavesOutTheThreeDTouches) {
-    m.newShell = false;
-    ScopedMenuMetrics old(m);
-    const int g = G();
-    const QImage raised = Draw(Item(QStringLiteral("Load"), true), ODS_SELECTED);
-    EXPECT_EQ(raised.pixel(left, top + g), kCanvas);
-    EXPECT_EQ(raised.pixel(left + 1, top + g + 1), m.menu.rgb());
-    const QImage box = Draw(Item(QStringLiteral("Option"), false), ODS_CHECKED);
-    EXPECT_EQ(box.pixel(left + 1, top + g + 2), m.menu.rgb());
-}
-
 TEST_F(IconMenuDrawingTest, GrayedLabelHasAHighlightCopyOnePixelRightAndDown) {
     const QImage image = Draw(Item(QStringLiteral("Save\tCtrl+S"), false), ODS_GRAYED);
     const auto gray = PixelsOf(image, m.grayText.rgb(), ItemArea());
@@ -307,10 +296,6 @@ TEST(DisabledImageTest, RasterOperationsLeaveShadowShapeWithHighlightEdge) {
     EXPECT_EQ(target.pixel(5, 4), light);  // from the first block
     EXPECT_EQ(target.pixel(2, 4), face);
     EXPECT_EQ(target.pixel(1, 4), qRgb(1, 2, 3));
-
-    // An older shell lays the shape on the menu colour.
-    m.newShell = false;
-    EXPECT_EQ(DisabledImage(source, m).SecondPass().pixel(0, 0), m.menu.rgb());
 }
 
 TEST(MenuBitmapTest, GreysBecomeSystemColoursAndTheFaceTransparent) {
@@ -349,7 +334,6 @@ TEST(MenuSystemMetricsTest, ColoursComeFromTheMenuPalette) {
     EXPECT_EQ(m.btnShadow, p.color(QPalette::Dark));
     EXPECT_EQ(m.btnHighlight, p.color(QPalette::Light));
     EXPECT_GE(m.menuBarHeight, QFontMetrics(m.menuFont).height());
-    EXPECT_TRUE(m.newShell);  // this system reports NT 10.0
 }
 
 }  // namespace

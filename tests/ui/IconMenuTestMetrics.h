@@ -23,9 +23,7 @@ inline MenuSystemMetrics FixedMenuMetrics() {
     // Hard-edged glyphs, so that text pixels have exactly the colours drawn.
     font.setStyleStrategy(QFont::NoAntialias);
     m.menuFont = font;
-    m.defaultFont = font;
     m.menuBarHeight = 20;
-    m.newShell = true;
     return m;
 }
 
