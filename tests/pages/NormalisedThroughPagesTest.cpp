@@ -1,0 +1,151 @@
+// The settings' rules and the pages agree: loading an image into the real pages (after the factory
+// image, as at start-up) and storing them gives exactly Normalised(image), and the store shows the
+// range message exactly when the data check rules refuse the image.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "framework/CWinApp.h"
+#include "pages/CPage_MSW1.h"
+#include "pages/CPage_MSW2.h"
+#include "pages/CPage_MSW3.h"
+#include "pages/CPage_MSW4.h"
+#include "pages/CPage_Param.h"
+#include "pages/CPage_Param_2.h"
+#include "pages/CPage_Select.h"
+#include "settings/FactoryImage.h"
+#include "settings/Normalised.h"
+#include "tests/support/PageHost.h"
+#include "tests/support/ScriptedUser.h"
+
+namespace {
+
+using settings::SettingsImage;
+
+SettingsImage With(std::initializer_list<std::pair<std::size_t, std::string>> changes) {
+    SettingsImage image = settings::FactoryImage();
+    for (const auto& [offset, bytes] : changes) {
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            image[offset + i] = static_cast<std::uint8_t>(bytes[i]);
+    }
+    return image;
+}
+
+// The load edge cases of every page, unknown codes, out-of-range values and odd format blocks.
+std::vector<SettingsImage> CraftedImages() {
+    return {
+        settings::FactoryImage(),
+        With({{4, "\x03\x00"}}),
+        With({{4, "\x07\x0F"}, {7, "\xFF\xFF"}, {10, "\x01\x02"}, {13, "\x0F\x0F"}}),
+        With({{4, "\x01\x00"}, {10, "\xF0\x0F"}}),
+        With({{16, "7"}, {18, "4"}, {20, "3"}, {22, "2"}, {24, "1"}}),
+        With({{26, "05"}, {29, "99"}, {32, "0:"}}),
+        With({{26, "/0"}, {29, "\xFF\xFF"}, {32, "  "}}),
+        With({{165, "10"}, {168, "9"}}),
+        With({{165, "/:"}, {168, "1"}}),
+        With({{165, "15"}, {168, "5"}, {173, "FB"}, {176, "03"}, {179, "FF"}, {182, "05"}}),
+        With({{173, "07"}, {176, "0/"}, {179, "FG"}, {182, "X1"}}),
+        With({{168, "9"}, {173, "07"}, {176, "0/"}, {179, "FA"}, {182, "F0"}}),
+        With({{168, "0"}, {173, "0:"}, {176, "F3"}}),
+        With({{58, "2"}, {60, "1"}, {62, "7"}, {70, "3"}}),
+        With({{58, "9"}, {60, "5"}, {62, "2"}, {70, "4"}}),
+        With({{35, "ab,xyz,1 0,999,000,-12"}, {72, "00,999,000,020,140,999,000,000"}}),
+        With({{64, "\x12\x34"}, {67, "\xFF\x00"}, {170, "ab"}, {3, ";"}, {185, "\x01"}}),
+    };
+}
+
+// Images whose every field is, at random, its factory value, digits, printable text or any byte.
+std::vector<SettingsImage> RandomImages(int count) {
+    std::mt19937 random(540);
+    std::vector<SettingsImage> images;
+    for (int n = 0; n < count; ++n) {
+        SettingsImage image = settings::FactoryImage();
+        for (const settings::Field& f : settings::kFields) {
+            const unsigned kind = random() % 4;
+            for (std::size_t i = f.offset; i < f.end() && kind != 0; ++i) {
+                if (kind == 1)
+                    image[i] = static_cast<std::uint8_t>('0' + random() % 10);
+                else if (kind == 2)
+                    image[i] = static_cast<std::uint8_t>(0x20 + random() % 0x5F);
+                else
+                    image[i] = static_cast<std::uint8_t>(random() % 256);
+            }
+        }
+        images.push_back(image);
+    }
+    return images;
+}
+
+// Every page on a host of its own, filled with the factory image as at start-up; nothing holds
+// the focus, as after a load from the menu.
+struct Pages {
+    Pages() {
+        pages.push_back(std::make_unique<CPage_Select>());
+        pages.push_back(std::make_unique<CPage_Param>());
+        pages.push_back(std::make_unique<CPage_Param_2>());
+        pages.push_back(std::make_unique<CPage_MSW1>());
+        pages.push_back(std::make_unique<CPage_MSW2>());
+        pages.push_back(std::make_unique<CPage_MSW3>());
+        pages.push_back(std::make_unique<CPage_MSW4>());
+        for (auto& page : pages) {
+            hosts.push_back(std::make_unique<PageHost>());
+            hosts.back()->storeOnDataCheck = false;
+            hosts.back()->Host(*page);
+            page->LoadFromImage(settings::FactoryImage());
+        }
+        if (QWidget* focus = QApplication::focusWidget())
+            focus->clearFocus();
+    }
+    SettingsImage LoadAndStore(const SettingsImage& image) {
+        SettingsImage stored = image;
+        for (auto& page : pages)
+            page->LoadFromImage(image);
+        for (auto& page : pages)
+            page->StoreToImage(stored);
+        return stored;
+    }
+    std::vector<std::unique_ptr<SettingsPage>> pages;
+    std::vector<std::unique_ptr<PageHost>> hosts;
+};
+
+std::string Hex(const SettingsImage& image) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        text += digits[image[i] >> 4];
+        text += digits[image[i] & 15];
+        text += i % 16 == 15 ? '\n' : ' ';
+    }
+    return text;
+}
+
+void ExpectPagesAgree(const std::vector<SettingsImage>& images) {
+    for (const SettingsImage& image : images) {
+        ScriptedUser user;
+        const auto refusals = settings::DataCheckRefusals(image);
+        for (const settings::RangeRefusal& refusal : refusals) {
+            user.ExpectBox(QString::fromStdString(settings::RangeMessage(refusal.range)), AfxGetAppName(),
+                           MB_OK | MB_ICONEXCLAMATION, IDOK);
+        }
+        Pages pages;
+        const SettingsImage stored = pages.LoadAndStore(image);
+        EXPECT_EQ(Hex(stored), Hex(settings::Normalised(image))) << "loaded:\n" << Hex(image);
+        EXPECT_EQ(user.Boxes().size(), refusals.size()) << "loaded:\n" << Hex(image);
+        user.VerifyAllUsed();
+    }
+}
+
+TEST(NormalisedThroughPages, CraftedImagesComeBackAsTheRulesSay) {
+    ExpectPagesAgree(CraftedImages());
+}
+
+TEST(NormalisedThroughPages, RandomImagesComeBackAsTheRulesSay) {
+    ExpectPagesAgree(RandomImages(60));
+}
+
+}  // namespace
