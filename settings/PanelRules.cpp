@@ -29,8 +29,9 @@ void DecodeFlag(std::uint8_t code, int& value) {
         value = 1;
 }
 
-// "00" is "0", a positive value carries its "+", a negative one is its plain number; a pair that
-// starts with neither "0" nor "F" leaves the text.
+// The sign shown follows the pair's first character, not the value: "00" is "0", any other "0x"
+// pair is "+" and its number ("0/" gives "+-1", which no list holds), an "Fx" pair is the plain
+// number ("FH" gives "1"). A pair that starts with neither leaves the text.
 void DecodePitch(const SettingsImage& image, const Field& f, std::string& text) {
     const std::optional<int> n = ReadPitchPair(image, f.offset);
     if (!n)
