@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "framework/CDataExchange.h"
 #include "framework/Services.h"
+#include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
 #include "platform/ProcessExit.h"
 #include "res/ResourceIds.h"
@@ -10,8 +11,7 @@
 namespace {
 
 constexpr int IDC_PRINTER_LIST = 1069;
-const char* const kModelDriver = "ORV Quillstrike 540QZ7";
-const QString kFilePort = QStringLiteral("FILE:");
+const QString kFilePort = QString::fromLatin1(platform::kFilePort);
 
 QString NoUsablePrinter() {
     return QStringLiteral(
@@ -94,14 +94,8 @@ void PrinterSelectDialog::FillFromSpooler() {
     const auto queues = platform::CurrentPrinterSystem().queues();
     if (!queues)
         return;
-    for (const platform::PrinterQueue& queue : *queues) {
-        // A queue that takes no jobs now cannot receive the settings.
-        if (queue.makeAndModel != kModelDriver || !queue.acceptingJobs)
-            continue;
-        // A connection to another scheduler shows that scheduler instead of a device.
-        AddRow(QString::fromStdString(queue.name),
-               QString::fromStdString(queue.server.empty() ? queue.device : queue.server));
-    }
+    for (const platform::PrinterQueue& queue : platform::ModelQueues(*queues))
+        AddRow(QString::fromStdString(queue.name), QString::fromStdString(platform::QueuePort(queue)));
 }
 
 void PrinterSelectDialog::AddRow(const QString& name, const QString& port) {

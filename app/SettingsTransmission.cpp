@@ -2,5 +2,5 @@
 
 platform::JobSubmission SendSettingsImage(platform::PrinterSystem& printers, const std::string& printerName,
                                           const settings::SettingsImage& image) {
-    return printers.sendRawJob(printerName, kStatusWriteTitle, {image.data(), image.size()});
+    return printers.sendRawJob(printerName, platform::kStatusWriteTitle, {image.data(), image.size()});
 }

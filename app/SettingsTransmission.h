@@ -3,10 +3,9 @@
 // document is the 190 bytes of the image. Telling the user is the caller's part.
 #include <string>
 
+#include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
 #include "settings/SettingsImage.h"
-
-inline constexpr const char* kStatusWriteTitle = "Brindlemark Status Write";
 
 platform::JobSubmission SendSettingsImage(platform::PrinterSystem& printers, const std::string& printerName,
                                           const settings::SettingsImage& image);

@@ -1,0 +1,21 @@
+#include "platform/ModelPrinter.h"
+
+#include <algorithm>
+
+namespace platform {
+
+bool IsModelQueue(const PrinterQueue& queue) {
+    return queue.makeAndModel == kModelDriver && queue.acceptingJobs;
+}
+
+std::vector<PrinterQueue> ModelQueues(const std::vector<PrinterQueue>& queues) {
+    std::vector<PrinterQueue> model;
+    std::copy_if(queues.begin(), queues.end(), std::back_inserter(model), IsModelQueue);
+    return model;
+}
+
+std::string QueuePort(const PrinterQueue& queue) {
+    return queue.server.empty() ? queue.device : queue.server;
+}
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+// This model's printers on a spooler: the queues that drive it, and the title its settings job
+// travels under. The window's printer selection and the command line offer the same queues.
+#include <string>
+#include <vector>
+
+#include "platform/PrinterSystem.h"
+
+namespace platform {
+
+inline constexpr const char* kModelDriver = "ORV Quillstrike 540QZ7";
+inline constexpr const char* kStatusWriteTitle = "Brindlemark Status Write";
+// The port of a queue that prints into a file: settings sent there never reach a printer.
+inline constexpr const char* kFilePort = "FILE:";
+
+// A queue of the model's driver that accepts jobs now; one that takes none cannot receive them.
+bool IsModelQueue(const PrinterQueue& queue);
+std::vector<PrinterQueue> ModelQueues(const std::vector<PrinterQueue>& queues);
+
+// Where a queue prints, as the selection shows it: the scheduler a connection forwards to, else
+// its device.
+std::string QueuePort(const PrinterQueue& queue);
+
+}  // namespace platform
