@@ -1,0 +1,7 @@
+#include "ctl/Commands.h"
+#include "ctl/Output.h"
+
+int ctl::Diff(const QStringList&) {
+    Error(QStringLiteral("diff: not built yet"));
+    return kRefused;
+}

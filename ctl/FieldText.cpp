@@ -1,0 +1,1 @@
+#include "ctl/FieldText.h"

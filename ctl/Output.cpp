@@ -1,0 +1,71 @@
+#include "ctl/Output.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+namespace ctl {
+
+QTextStream& Out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& Err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+void Error(const QString& message) {
+    Out().flush();
+    Err() << QCoreApplication::applicationName() << ": " << message << Qt::endl;
+}
+
+void PrintJson(const QJsonValue& value) {
+    const QJsonDocument document =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    Out() << QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+    Out().flush();
+}
+
+std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                const QString& description, const QString& positional, int minPositional,
+                                int maxPositional) {
+    const QString command = arguments.value(0);
+    parser.setApplicationDescription(description);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    parser.addOption(help);
+    if (!positional.isEmpty())
+        parser.addPositionalArgument(positional, QString(), positional);
+    const QString usage =
+        QStringLiteral("Try '%1 %2 --help'.").arg(QCoreApplication::applicationName(), command);
+    if (!parser.parse(arguments)) {
+        Error(parser.errorText() + QLatin1Char('\n') + usage);
+        return kRefused;
+    }
+    if (parser.isSet(help)) {
+        // The help text names the program; the command belongs in its usage line.
+        QString text = parser.helpText();
+        text.replace(
+            QStringLiteral("Usage: ") + QCoreApplication::applicationName(),
+            QStringLiteral("Usage: ") + QCoreApplication::applicationName() + QLatin1Char(' ') + command);
+        Out() << text;
+        Out().flush();
+        return kSuccess;
+    }
+    const qsizetype count = parser.positionalArguments().size();
+    if (count < minPositional || count > maxPositional) {
+        Error((count < minPositional ? QStringLiteral("missing argument: %1")
+                                     : QStringLiteral("too many arguments"))
+                  .arg(positional) +
+              QLatin1Char('\n') + usage);
+        return kRefused;
+    }
+    return std::nullopt;
+}
+
+}  // namespace ctl

@@ -1,0 +1,1 @@
+// Settings-file commands of bmk540ctl (being written).

@@ -1,0 +1,1 @@
+// bmk540ctl against private schedulers (being written).
