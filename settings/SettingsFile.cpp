@@ -65,15 +65,15 @@ std::optional<SettingsImage> ParseSettingsFile(const std::uint8_t* bytes, std::s
     return image;
 }
 
-std::optional<SettingsImage> LoadSettingsFile(const std::string& path) {
+LoadOutcome ReadSettingsFile(const std::string& path) {
     // Non-blocking so that a named pipe cannot hang the program; only regular files are read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return std::nullopt;
+        return {std::nullopt, std::strerror(errno)};
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return std::nullopt;
+        return {std::nullopt, "not a regular file"};
     }
     std::vector<std::uint8_t> bytes(kFileSize);
     std::size_t got = 0;
@@ -81,12 +81,28 @@ std::optional<SettingsImage> LoadSettingsFile(const std::string& path) {
         const ssize_t n = ::read(fd, bytes.data() + got, kFileSize - got);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return {std::nullopt, std::strerror(error)};
+        }
+        if (n == 0)
             break;
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    return ParseSettingsFile(bytes.data(), got);
+    if (got < kFileSize)
+        return {std::nullopt, "too short for a settings file (" + std::to_string(got) + " of " +
+                                  std::to_string(kFileSize) + " bytes)"};
+    std::optional<SettingsImage> image = ParseSettingsFile(bytes.data(), got);
+    if (!image)
+        return {std::nullopt,
+                std::string("not a settings file of the ") + kModelString + " (its header differs)"};
+    return {image, {}};
+}
+
+std::optional<SettingsImage> LoadSettingsFile(const std::string& path) {
+    return ReadSettingsFile(path).image;
 }
 
 SaveResult SaveSettingsFile(const std::string& path, const SettingsImage& image) {

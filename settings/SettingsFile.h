@@ -15,6 +15,13 @@ constexpr std::size_t kFileSize = kHeaderSize + kImageSize;
 // model's (bytes 0..21 and a zero byte 22; byte 23 is not examined) or fewer than 190 image bytes
 // follow. Bytes after the image are ignored.
 std::optional<SettingsImage> LoadSettingsFile(const std::string& path);
+
+// The same with the reason a file is refused, in English for the command line.
+struct LoadOutcome {
+    std::optional<SettingsImage> image;
+    std::string refusal;  // e.g. "not a regular file"; empty when the image was read
+};
+LoadOutcome ReadSettingsFile(const std::string& path);
 // The same on bytes already read.
 std::optional<SettingsImage> ParseSettingsFile(const std::uint8_t* bytes, std::size_t size);
 
