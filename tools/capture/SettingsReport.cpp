@@ -6,6 +6,7 @@
 
 #include "settings/FieldCodec.h"
 #include "settings/FormatBlock.h"
+#include "settings/ImageLayout.h"
 #include "settings/SettingsImage.h"
 
 using namespace settings;
@@ -20,7 +21,8 @@ std::string HexDump(const std::vector<std::uint8_t>& bytes) {
             n += std::snprintf(line + n, sizeof line - n, " %02X", bytes[i]);
             ascii += (bytes[i] >= 0x20 && bytes[i] < 0x7F) ? static_cast<char>(bytes[i]) : '.';
         }
-        out << line << std::string(static_cast<std::size_t>(std::max(0, 55 - n)), ' ') << " | " << ascii << '\n';
+        out << line << std::string(static_cast<std::size_t>(std::max(0, 55 - n)), ' ') << " | " << ascii
+            << '\n';
     }
     return out.str();
 }
@@ -33,34 +35,38 @@ std::string DescribeSettings(const std::vector<std::uint8_t>& bytes) {
     }
     SettingsImage image;
     std::copy(bytes.begin(), bytes.end(), image.data());
-    const std::size_t msw[4] = {4, 7, 10, 13};
     for (int n = 0; n < 4; ++n) {
         out << "MSW" << n + 1 << ":";
-        for (int k = 1; k <= 8; ++k) out << ' ' << ReadSwitch(image, msw[n], k);
+        for (int k = 1; k <= 8; ++k)
+            out << ' ' << ReadSwitch(image, kMemorySwitchFields[n].offset, k);
         out << '\n';
     }
-    out << "font 1 " << image[16] - '0' << ", font 2 " << image[18] - '0' << ", kanji table " << image[20] - '0'
-        << ", postcard mode " << image[22] - '0' << ", paper set " << image[24] - '0' << '\n';
-    out << "head centring: cut sheet " << ReadDecimal(image, 26, 2) << ", front " << ReadDecimal(image, 29, 2)
-        << ", rear " << ReadDecimal(image, 32, 2) << '\n';
-    out << "hopper " << image[58] - '0' << ", typeface " << image[60] - '0' << ", reduction " << image[62] - '0'
-        << ", format in use " << image[70] - '0' << '\n';
+    out << "font 1 " << image[field::Font1.offset] - '0' << ", font 2 " << image[field::Font2.offset] - '0'
+        << ", kanji table " << image[field::KanjiTable.offset] - '0' << ", postcard mode "
+        << image[field::PostcardMode.offset] - '0' << ", paper set " << image[field::PaperSet.offset] - '0'
+        << '\n';
+    out << "head centring: cut sheet " << ReadDecimal(image, field::CutSheetCentring.offset, 2) << ", front "
+        << ReadDecimal(image, field::FrontTractorCentring.offset, 2) << ", rear "
+        << ReadDecimal(image, field::RearTractorCentring.offset, 2) << '\n';
+    out << "hopper " << image[field::Hopper.offset] - '0' << ", typeface "
+        << image[field::Typeface.offset] - '0' << ", reduction " << image[field::Reduction.offset] - '0'
+        << ", format in use " << image[field::SelectedFormat.offset] - '0' << '\n';
     FormatValues v;
     DecodeFormat0(image.data() + kFormat0Offset, v);
-    out << "format 0: length " << v.paperLength << ", intake " << v.front << '/' << v.rear << '/' << v.guide << '/'
-        << v.feeder << '/' << v.postcard << '\n';
+    out << "format 0: length " << v.paperLength << ", intake " << v.front << '/' << v.rear << '/' << v.guide
+        << '/' << v.feeder << '/' << v.postcard << '\n';
     for (int f = 0; f < 3; ++f) {
         DecodeFormatN(image.data() + kFormatNOffsets[f], v);
         out << "format " << f + 1 << ": length " << v.paperLength << ", margins " << v.leftMargin << '-'
-            << v.rightMargin << ", intake " << v.front << '/' << v.rear << '/' << v.guide << '/' << v.feeder << '/'
-            << v.postcard << '\n';
+            << v.rightMargin << ", intake " << v.front << '/' << v.rear << '/' << v.guide << '/' << v.feeder
+            << '/' << v.postcard << '\n';
     }
-    out << "return time " << ReadDecimal(image, 165, 2) << " s, sheet guide intake " << ReadDecimal(image, 168, 1)
-        << " s\n";
+    out << "return time " << ReadDecimal(image, field::ReturnTime.offset, 2) << " s, sheet guide intake "
+        << ReadDecimal(image, field::IntakeTime.offset, 1) << " s\n";
     const char* paths[4] = {"front", "rear", "sheet guide", "sheet feeder"};
     out << "LF pitch:";
     for (int i = 0; i < 4; ++i) {
-        auto n = ReadPitchPair(image, 173 + 3 * static_cast<std::size_t>(i));
+        auto n = ReadPitchPair(image, kPitchFields[static_cast<std::size_t>(i)].offset);
         out << ' ' << paths[i] << ' ' << (n ? std::to_string(*n) : std::string("?"));
     }
     out << '\n';
