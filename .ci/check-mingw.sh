@@ -15,7 +15,8 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 # The Windows sources plus the Qt-free platform code they are used with.
-for source in "$root"/platform/win/*.cpp "$root"/platform/PrinterSystem.cpp; do
+for source in "$root"/platform/win/*.cpp "$root"/platform/PrinterSystem.cpp \
+    "$root"/platform/ModelPrinter.cpp; do
     echo "compiling ${source#"$root"/}"
     "$cxx" -std=c++20 -Wall -Wextra -Werror -I"$root" -c "$source" -o "$out/$(basename "$source" .cpp).o"
 done
