@@ -25,8 +25,13 @@ bool MainPanelDialog::SettleChanges(const QString& sendQuestion, const QString& 
             return false;
         if (answer == IDYES) {
             const bool pending = m_pageParam.HasPendingCorrection();
+            const settings::SettingsImage asked = m_current;
             OnSendSettings();
             if (pending)
+                return false;
+            // A failed send chooses a printer again, which settles the changes itself and shows
+            // the factory settings; a save question now would save other settings than it asks about.
+            if (m_current != asked)
                 return false;
         }
     }

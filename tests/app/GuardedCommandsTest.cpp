@@ -133,6 +133,38 @@ TEST_P(ExitTable, PrinterCommandAsksAndReachesTheDialogAsTheTableSays) {
     EXPECT_EQ(main->PrinterName(), QStringLiteral("Quill"));
 }
 
+// Send? Yes fails; the selection that follows settles the changes (its own send? and save?, No and
+// No) and shows the factory settings for the new printer. The outer switch or exit then ends: its
+// save question would be about settings the window no longer holds.
+class FailedSendInside : public GuardedCommands, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FailedSendInside, SwitchOrExitNeverSavesOtherSettings) {
+    printers.addPrinter(ModelPrinter("B"));
+    Prepare(true, true);
+    printers.printer("Quill")->failWrite = true;
+    user.AnswerBox(IDYES);  // send first?
+    user.ExpectBox(kNotAvailable, kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
+    user.AnswerBox(IDNO);  // the selection's own send first?
+    user.AnswerBox(IDNO);  // and save first?
+    user.DriveDialog([](CDialog& d) {
+        auto& dlg = static_cast<PrinterSelectDialog&>(d);
+        dlg.printerList.SetItemState(dlg.printerList.FindItem(QStringLiteral("B")), LVIS_SELECTED,
+                                     LVIS_SELECTED);
+        dlg.OnOK();
+    });
+    user.ExpectBox(QStringLiteral("工場出荷設定値を表示しました。"), kCaption, MB_OK | MB_ICONINFORMATION,
+                   IDOK);
+    main->SendCommand(GetParam());
+    EXPECT_EQ(user.DialogsRun(), 1);
+    EXPECT_EQ(user.Boxes().size(), 5u) << "no further question";
+    EXPECT_FALSE(main->IsEnded());
+    EXPECT_EQ(main->PrinterName(), QStringLiteral("B"));
+    EXPECT_EQ(main->CurrentImage(), settings::FactoryImage());
+}
+
+INSTANTIATE_TEST_SUITE_P(SwitchAndExit, FailedSendInside,
+                         ::testing::Values(res::ID_SELECT_PRINTER, res::ID_EXIT_APP));
+
 TEST_F(GuardedCommands, YesToSavingThatWritesNothingKeepsTheWindowOpen) {
     Prepare(false, true);
     user.AnswerBox(IDYES);
