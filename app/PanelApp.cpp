@@ -1,12 +1,17 @@
 #include "app/PanelApp.h"
 
+#include <cstdio>
+
 #include "app/MainPanelDialog.h"
 #include "platform/SingleInstance.h"
 
 bool PanelApp::InitInstance() {
     // One instance per application name: a second start brings the running window forward.
     platform::SingleInstance instance(m_pszAppName);
-    if (!instance.Acquire()) {
+    const bool running = instance.Acquire();
+    if (!instance.warning().isEmpty())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(m_pszAppName), qPrintable(instance.warning()));
+    if (!running) {
         instance.ActivateRunning();
         return false;
     }
