@@ -40,12 +40,14 @@ bool IsPrivateDirectory(const QString& path, QString& why) {
     return true;
 }
 
-// XDG_RUNTIME_DIR when it is usable, else <temp>/<app>-<uid> made 0700; empty when neither is safe.
+// XDG_RUNTIME_DIR when it is usable, else <temp>/<app>-runtime-<uid> made 0700; empty when neither is
+// safe.
 QString PrivateDirectory(const QString& appName, QString& why) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && IsPrivateDirectory(runtime, why))
         return runtime;
-    const QString own = QDir::temp().filePath(appName + QLatin1Char('-') + QString::number(::getuid()));
+    const QString own =
+        QDir::temp().filePath(appName + QStringLiteral("-runtime-") + QString::number(::getuid()));
     ::mkdir(QFile::encodeName(own).constData(), 0700);
     return IsPrivateDirectory(own, why) ? own : QString();
 }

@@ -56,12 +56,12 @@ TEST(SingleInstanceLock, OneCopyPerSessionInADirectoryOnlyTheUserCanWrite) {
 TEST(SingleInstanceLock, APlaceAnotherAccountCouldPrepareIsNeverUsed) {
     QTemporaryDir shared;
     ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
-    const QString planted = shared.filePath(QStringLiteral("bmk540-test-%1").arg(::getuid()));
+    const QString planted = shared.filePath(QStringLiteral("bmk540-test-runtime-%1").arg(::getuid()));
     ASSERT_TRUE(QDir().mkdir(planted));
     ASSERT_EQ(::chmod(QFile::encodeName(planted).constData(), 0777), 0);
     // In the prepared directory, and where the shared temp directory would hold a per-user lock.
-    for (const QString& path :
-         {planted + QStringLiteral("/bmk540-test-_1.lock"), planted + QStringLiteral(".lock")}) {
+    for (const QString& path : {planted + QStringLiteral("/bmk540-test-_1.lock"),
+                                shared.filePath(QStringLiteral("bmk540-test-%1.lock").arg(::getuid()))}) {
         QFile lock(path);
         ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
         lock.write("1\nbmk540-test\n\n");  // process 1 is always alive
