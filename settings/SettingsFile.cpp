@@ -106,6 +106,14 @@ std::optional<SettingsImage> LoadSettingsFile(const std::string& path) {
 }
 
 SaveResult SaveSettingsFile(const std::string& path, const SettingsImage& image) {
+    return WriteSettingsFile(path, image).result;
+}
+
+SaveOutcome WriteSettingsFile(const std::string& path, const SettingsImage& image) {
+    const auto refused = [](int error) {
+        return SaveOutcome{IsPermissionError(error) ? SaveResult::AccessDenied : SaveResult::Failed,
+                           std::strerror(error)};
+    };
     // An existing target we may not write counts as access denied, as overwriting it would.
     // O_NONBLOCK keeps a named pipe without a reader from blocking the probe.
     mode_t mode = 0666 & ~CurrentUmask();
@@ -115,31 +123,42 @@ SaveResult SaveSettingsFile(const std::string& path, const SettingsImage& image)
         const bool regular = ::fstat(probe, &info) == 0 && S_ISREG(info.st_mode);
         ::close(probe);
         if (!regular)
-            return SaveResult::Failed;
+            return {SaveResult::Failed, "not a regular file"};
         mode = info.st_mode & 0777;  // a replaced file keeps its permissions
     } else if (errno != ENOENT) {
-        return IsPermissionError(errno) ? SaveResult::AccessDenied : SaveResult::Failed;
+        return refused(errno);
     }
 
     const std::string directory = DirectoryOf(path);
     std::string temp = directory + "/.bmk540-save-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return IsPermissionError(errno) ? SaveResult::AccessDenied : SaveResult::Failed;
+        return refused(errno);
 
     std::uint8_t bytes[kFileSize] = {};
     std::memcpy(bytes, kModelString, std::strlen(kModelString));
     std::memcpy(bytes + kHeaderSize, image.data(), kImageSize);
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes, kFileSize) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0) {
-        SyncDirectory(directory);
-        return SaveResult::Saved;
+    // The first failing call's errno is the reason: a full disk shows in the write, the fsync or
+    // the close.
+    int error = 0;
+    errno = 0;  // a write that stores nothing sets none
+    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes, kFileSize) || ::fsync(fd) != 0)
+        error = errno != 0 ? errno : EIO;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0) {
+        if (::rename(temp.c_str(), path.c_str()) == 0) {
+            SyncDirectory(directory);
+            return {SaveResult::Saved, {}};
+        }
+        // A rename refused for permission (a sticky directory, another user's file) is access
+        // denied too.
+        const int renameError = errno;
+        ::unlink(temp.c_str());
+        return refused(renameError);
     }
-    const int error = errno;
     ::unlink(temp.c_str());
-    // A rename refused for permission (a sticky directory, another user's file) is access denied too.
-    return ok && IsPermissionError(error) ? SaveResult::AccessDenied : SaveResult::Failed;
+    return {SaveResult::Failed, std::strerror(error)};
 }
 
 }  // namespace settings

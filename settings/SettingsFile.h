@@ -31,4 +31,11 @@ enum class SaveResult { Saved, AccessDenied, Failed };
 // short write never destroys an earlier file.
 SaveResult SaveSettingsFile(const std::string& path, const SettingsImage& image);
 
+// The same with the reason a save failed, in English for the command line.
+struct SaveOutcome {
+    SaveResult result;
+    std::string reason;  // e.g. "No space left on device"; empty when saved
+};
+SaveOutcome WriteSettingsFile(const std::string& path, const SettingsImage& image);
+
 }  // namespace settings
