@@ -1,7 +1,44 @@
+// check FILE: is it a settings file by the window's rules, and would the window change a byte of
+// it when it loads the file and sends it?
 #include "ctl/Commands.h"
+#include "ctl/FieldLines.h"
+#include "ctl/FieldText.h"
 #include "ctl/Output.h"
+#include "ctl/SettingsInput.h"
+#include "settings/Normalised.h"
 
-int ctl::Check(const QStringList&) {
-    Error(QStringLiteral("check: not built yet"));
-    return kRefused;
+int ctl::Check(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QString description = QStringLiteral(
+        "Checks that FILE is a settings file by the window's rules (a regular file, the model's\n"
+        "header, 214 bytes or more) and lists every field the window would change when it loads the\n"
+        "file and sends it, with its bytes before and after. Values the window's data check refuses\n"
+        "are warnings: the window sends them all the same.\n"
+        "Exit status: 0 sent unchanged, 1 the window would change bytes, 2 not a settings file.");
+    if (const std::optional<int> done =
+            ParseCommand(parser, arguments, description, QStringLiteral("FILE"), 1, 1))
+        return *done;
+    const QString path = parser.positionalArguments().constFirst();
+    const std::optional<settings::SettingsImage> image = ReadSettings(path);
+    if (!image)
+        return kRefused;
+    // Exactly what the window sends after loading this file.
+    const settings::SettingsImage sent = settings::Normalised(*image);
+    const std::size_t changed = ChangedFields(*image, sent).size();
+    if (changed == 0) {
+        Out() << path << ": the window sends it unchanged\n";
+    } else {
+        Out() << path << ": the window would change " << changed << (changed == 1 ? " field" : " fields")
+              << " when it loads and sends it:\n";
+        for (const QString& line : ChangeLines(*image, sent))
+            Out() << line << '\n';
+    }
+    for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(*image)) {
+        Out() << "warning: " << Utf8(refusal.field->key) << " is " << refusal.value
+              << ": the window's data check refuses it ("
+              << QString::fromStdString(settings::RangeMessage(refusal.range))
+              << ") but sends it all the same\n";
+    }
+    Out().flush();
+    return changed == 0 ? kSuccess : kFailure;
 }
