@@ -48,6 +48,24 @@ JobState StateOf(int state) {
     }
 }
 
+// Create-Job on this connection's scheduler. (cupsCreateJob first asks for the destination's
+// details and, on a connection to a scheduler other than cupsServer()'s, sends the job to the
+// device URI instead, which the scheduler does not know.)
+int CreateJob(http_t* http, const std::string& queue, const std::string& title) {
+    ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
+    AddPrinterUri(request, queue);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
+    // The bytes are a printer command: no banner page may come before or after them.
+    ippAddString(request, IPP_TAG_JOB, IPP_TAG_NAME, "job-sheets", nullptr, "none");
+    ipp_t* response = cupsDoRequest(http, request, ("/printers/" + queue).c_str());
+    ipp_attribute_t* id = response ? ippFindAttribute(response, "job-id", IPP_TAG_INTEGER) : nullptr;
+    const int jobId =
+        id && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE ? ippGetInteger(id, 0) : 0;
+    ippDelete(response);
+    return jobId;
+}
+
 }  // namespace
 
 std::string LastCupsError() {
@@ -85,11 +103,7 @@ std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue) 
 
 JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::string& title,
                            std::span<const std::uint8_t> document, int& created) {
-    // The bytes are a printer command: no banner page may come before or after them.
-    cups_option_t* options = nullptr;
-    const int optionCount = cupsAddOption("job-sheets", "none", 0, &options);
-    created = cupsCreateJob(http, queue.c_str(), title.c_str(), optionCount, options);
-    cupsFreeOptions(optionCount, options);
+    created = CreateJob(http, queue, title);
     if (created <= 0) {
         created = 0;
         return {0, LastCupsError()};
