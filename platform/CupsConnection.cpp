@@ -7,9 +7,8 @@
 namespace platform {
 
 namespace {
-// A scheduler that accepts the connection but never answers must not hang the program.
-constexpr int kConnectTimeoutMs = 5000;
-constexpr double kRequestTimeoutSeconds = 15.0;
+// With a deadline, how often a request that waits looks at the clock.
+constexpr double kDeadlineTickSeconds = 0.1;
 
 bool ParsePort(const std::string& text, int& port) {
     int value = 0;
@@ -51,12 +50,23 @@ CupsServer CupsServer::current() {
     return {cupsServer(), ippPort()};
 }
 
-CupsConnection::CupsConnection(const CupsServer& server) : m_server(server) {
+CupsConnection::CupsConnection(const CupsServer& server, int connectTimeoutMs) : m_server(server) {
     m_http = httpConnect2(m_server.host.c_str(), m_server.port, nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                          kConnectTimeoutMs, nullptr);
+                          connectTimeoutMs, nullptr);
     if (m_http) {
         httpSetTimeout(m_http, kRequestTimeoutSeconds, nullptr, nullptr);
     }
+}
+
+void CupsConnection::giveUpAt(std::chrono::steady_clock::time_point deadline) {
+    m_deadline = deadline;
+    if (m_http) {
+        httpSetTimeout(m_http, kDeadlineTickSeconds, &CupsConnection::KeepWaiting, this);
+    }
+}
+
+int CupsConnection::KeepWaiting(http_t*, void* connection) {
+    return std::chrono::steady_clock::now() < static_cast<CupsConnection*>(connection)->m_deadline;
 }
 
 CupsConnection::~CupsConnection() {

@@ -1,11 +1,17 @@
 #include "platform/CupsPrinterSystem.h"
 
+#include <algorithm>
+
 #include "platform/CupsJob.h"
 #include "platform/CupsQueue.h"
 
 namespace platform {
 
 namespace {
+// Past the deadline a connection or request still gets this long: enough for a scheduler that
+// answers at all, and for cancelling a job cut short.
+constexpr std::chrono::milliseconds kPastDeadline{200};
+
 std::string Unreachable(const CupsServer& server) {
     return "cannot connect to the scheduler at " + server.host + ": " + LastCupsError();
 }
@@ -13,11 +19,28 @@ std::string Unreachable(const CupsServer& server) {
 
 CupsPrinterSystem::CupsPrinterSystem(const std::string& server) : m_fixedServer(CupsServer::parse(server)) {}
 
+void CupsPrinterSystem::setDeadline(std::chrono::steady_clock::time_point deadline) {
+    m_deadline = deadline;
+    if (m_connection) {
+        m_connection->giveUpAt(deadline + kPastDeadline);
+    }
+}
+
 http_t* CupsPrinterSystem::connection() {
     const CupsServer server = m_fixedServer.value_or(CupsServer::current());
     if (!m_connection || m_connection->server() != server || m_connection->closedByServer()) {
         m_connection.reset();
-        m_connection = std::make_unique<CupsConnection>(server);
+        if (!m_deadline) {
+            m_connection = std::make_unique<CupsConnection>(server);
+        } else {
+            using std::chrono::milliseconds;
+            const auto left = std::chrono::duration_cast<milliseconds>(*m_deadline + kPastDeadline -
+                                                                       std::chrono::steady_clock::now());
+            const auto timeout = std::clamp<milliseconds::rep>(left.count(), kPastDeadline.count(),
+                                                               CupsConnection::kConnectTimeoutMs);
+            m_connection = std::make_unique<CupsConnection>(server, static_cast<int>(timeout));
+            m_connection->giveUpAt(*m_deadline + kPastDeadline);
+        }
     }
     return m_connection->http();
 }

@@ -3,7 +3,9 @@
 // again at every call so that CUPS_SERVER set at run time is honoured; or one named outright,
 // so that one process can talk to several schedulers.
 //
-// One connection is kept and reused while it leads to the scheduler in force.
+// One connection is kept and reused while it leads to the scheduler in force. An instance is for
+// one thread at a time; threads that talk at once take one each.
+#include <chrono>
 #include <memory>
 
 #include "platform/CupsConnection.h"
@@ -22,11 +24,17 @@ public:
                              std::span<const std::uint8_t> document) override;
     JobStatus jobStatus(const std::string& queue, int jobId) override;
 
+    // From now on connections and requests give up at this time, so that a caller that waits a
+    // bounded time is never held longer by a scheduler that stopped answering. Cancelling a job
+    // cut short still gets a moment past it.
+    void setDeadline(std::chrono::steady_clock::time_point deadline);
+
 private:
     // The open connection to the scheduler in force; nullptr when it cannot be reached.
     http_t* connection();
 
     std::optional<CupsServer> m_fixedServer;
+    std::optional<std::chrono::steady_clock::time_point> m_deadline;
     std::unique_ptr<CupsConnection> m_connection;
 };
 
