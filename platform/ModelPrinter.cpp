@@ -4,8 +4,12 @@
 
 namespace platform {
 
+bool IsModelDriver(const PrinterQueue& queue) {
+    return queue.makeAndModel == kModelDriver;
+}
+
 bool IsModelQueue(const PrinterQueue& queue) {
-    return queue.makeAndModel == kModelDriver && queue.acceptingJobs;
+    return IsModelDriver(queue) && queue.acceptingJobs;
 }
 
 std::vector<PrinterQueue> ModelQueues(const std::vector<PrinterQueue>& queues) {

@@ -13,6 +13,8 @@ inline constexpr const char* kStatusWriteTitle = "Brindlemark Status Write";
 // The port of a queue that prints into a file: settings sent there never reach a printer.
 inline constexpr const char* kFilePort = "FILE:";
 
+// A queue of the model's driver, whether it takes jobs now or not.
+bool IsModelDriver(const PrinterQueue& queue);
 // A queue of the model's driver that accepts jobs now; one that takes none cannot receive them.
 bool IsModelQueue(const PrinterQueue& queue);
 std::vector<PrinterQueue> ModelQueues(const std::vector<PrinterQueue>& queues);
