@@ -1,0 +1,44 @@
+#include "ctl/QueueChoice.h"
+
+#include "platform/ModelPrinter.h"
+
+namespace ctl {
+
+namespace {
+bool PrintsIntoAFile(const platform::PrinterQueue& queue) {
+    return platform::QueuePort(queue) == platform::kFilePort;
+}
+}  // namespace
+
+bool IsListedQueue(const platform::PrinterQueue& queue) {
+    return platform::IsModelDriver(queue) && !PrintsIntoAFile(queue);
+}
+
+std::optional<QString> Unsendable(const platform::PrinterQueue& queue) {
+    if (!platform::IsModelDriver(queue)) {
+        return QStringLiteral("not a queue of the %1 (its driver is '%2')")
+            .arg(QString::fromLatin1(platform::kModelDriver), QString::fromStdString(queue.makeAndModel));
+    }
+    if (PrintsIntoAFile(queue))
+        return QStringLiteral("the queue prints into a file: the settings would never reach a printer");
+    if (!platform::IsModelQueue(queue)) {
+        const QString reason = QString::fromStdString(queue.stateReason);
+        return QStringLiteral("the queue is not accepting jobs") +
+               (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
+    }
+    return std::nullopt;
+}
+
+QString StateWord(platform::QueueState state) {
+    switch (state) {
+        case platform::QueueState::Processing:
+            return QStringLiteral("printing");
+        case platform::QueueState::Stopped:
+            return QStringLiteral("stopped");
+        case platform::QueueState::Idle:
+            break;
+    }
+    return QStringLiteral("idle");
+}
+
+}  // namespace ctl
