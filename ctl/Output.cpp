@@ -48,11 +48,14 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
         return kRefused;
     }
     if (parser.isSet(help)) {
-        // The help text names the program; the command belongs in its usage line.
+        // Qt's usage line names the program by the path it was started with; ours names the
+        // program and the command.
         QString text = parser.helpText();
-        text.replace(
-            QStringLiteral("Usage: ") + QCoreApplication::applicationName(),
-            QStringLiteral("Usage: ") + QCoreApplication::applicationName() + QLatin1Char(' ') + command);
+        const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+        const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+        if (text.startsWith(QStringLiteral("Usage: ")) && options > 0 && options < lineEnd)
+            text.replace(0, options,
+                         QStringLiteral("Usage: %1 %2").arg(QCoreApplication::applicationName(), command));
         Out() << text;
         Out().flush();
         return kSuccess;
