@@ -57,16 +57,17 @@ std::vector<Delivery> Choose(const std::vector<platform::PrinterQueue>& queues, 
     return chosen;
 }
 
-QString StillWord(platform::JobState state) {
+// How a job that has not ended stands when the wait runs out.
+QString Unended(platform::JobState state) {
     switch (state) {
         case platform::JobState::Pending:
-            return QStringLiteral("pending");
+            return QStringLiteral("the job was still pending when the wait ran out");
         case platform::JobState::Held:
-            return QStringLiteral("held");
+            return QStringLiteral("the job was still held when the wait ran out");
         case platform::JobState::Processing:
-            return QStringLiteral("printing");
+            return QStringLiteral("the job was still printing when the wait ran out");
         default:
-            return QStringLiteral("in a state the scheduler did not tell");
+            return QStringLiteral("the scheduler did not say what became of the job before the wait ran out");
     }
 }
 
@@ -106,13 +107,14 @@ bool Ended(Delivery& delivery, const platform::JobStatus& status) {
             return true;
         case platform::JobState::NotFound:
             delivery.result = Result::Failed;
-            delivery.reason = QStringLiteral("the scheduler no longer knows the job (%1)").arg(reason);
+            // The scheduler forgets the jobs of a queue deleted while they wait.
+            delivery.reason =
+                QStringLiteral("the job is gone from the scheduler (its queue deleted?): %1").arg(reason);
             return true;
         default:
             delivery.result = Result::TimedOut;
             delivery.reason =
-                QStringLiteral("the job was still %1 when the wait ran out").arg(StillWord(status.state)) +
-                (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+                Unended(status.state) + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
             if (delivery.queue->state == platform::QueueState::Stopped) {
                 delivery.reason +=
                     QStringLiteral("; the queue is stopped%1").arg(InBrackets(delivery.queue->stateReason));

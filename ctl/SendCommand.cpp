@@ -1,6 +1,5 @@
 // send FILE (--printer NAME... | --all) [--server S]... [--wait SECONDS] [--json]: the settings the
 // window would send after loading FILE, as one raw job to each printer, all at once.
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <algorithm>
@@ -11,9 +10,9 @@
 #include "ctl/Delivery.h"
 #include "ctl/Output.h"
 #include "ctl/Schedulers.h"
+#include "ctl/SettingsInput.h"
 #include "platform/ModelPrinter.h"
 #include "settings/Normalised.h"
-#include "settings/SettingsFile.h"
 
 namespace ctl {
 
@@ -155,13 +154,11 @@ int Send(const QStringList& arguments) {
         return kRefused;
 
     // The window's loader decides what is a settings file; nothing is sent for one it refuses.
-    const QString path = parser.positionalArguments().constFirst();
-    const settings::LoadOutcome loaded = settings::ReadSettingsFile(QFile::encodeName(path).toStdString());
-    if (!loaded.image) {
-        Error(QStringLiteral("%1: %2; nothing sent").arg(path, QString::fromStdString(loaded.refusal)));
+    const std::optional<settings::SettingsImage> loaded =
+        ReadSettings(parser.positionalArguments().constFirst());
+    if (!loaded)
         return kRefused;
-    }
-    const settings::SettingsImage image = settings::Normalised(*loaded.image);
+    const settings::SettingsImage image = settings::Normalised(*loaded);
 
     std::vector<SchedulerRun> runs = Deliver(*schedulers, names, {image.data(), image.size()}, deadline);
     if (std::none_of(runs.begin(), runs.end(),
