@@ -1,6 +1,8 @@
 #include "tests/support/PrivateCupsd.h"
 
+#include <arpa/inet.h>
 #include <cups/cups.h>
+#include <netinet/in.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -69,6 +71,21 @@ PageLog %1/log/page_log
 FileDevice Yes
 )";
 
+// A port of 127.0.0.1 that nothing listens on now.
+int FreeTcpPort() {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    const bool bound = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                       getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;
+    if (fd >= 0) {
+        close(fd);
+    }
+    return bound ? ntohs(address.sin_port) : 0;
+}
+
 }  // namespace
 
 PrivateCupsd::~PrivateCupsd() {
@@ -100,13 +117,26 @@ QString PrivateCupsd::socketPath() const {
     return m_directory + "/cups.sock";
 }
 
+QString PrivateCupsd::tcpAddress() const {
+    return m_tcpPort > 0 ? QStringLiteral("127.0.0.1:%1").arg(m_tcpPort) : QString();
+}
+
 bool PrivateCupsd::running() const {
     return m_process.state() == QProcess::Running;
 }
 
-bool PrivateCupsd::start(const QStringList& directives) {
+bool PrivateCupsd::start(const QStringList& directives, bool tcp) {
     if (running()) {
         return true;
+    }
+    QStringList conf = directives;
+    m_tcpPort = tcp ? FreeTcpPort() : 0;
+    if (tcp && m_tcpPort == 0) {
+        m_lastError = "no free TCP port";
+        return false;
+    }
+    if (tcp) {
+        conf << QStringLiteral("Listen 127.0.0.1:%1").arg(m_tcpPort);
     }
     // The backends run as lp and must reach the spool below this directory.
     QByteArray pattern = QFile::encodeName(QDir::tempPath() + "/bmk-cupsd-XXXXXX");
@@ -115,7 +145,7 @@ bool PrivateCupsd::start(const QStringList& directives) {
         return false;
     }
     m_directory = QFile::decodeName(pattern);
-    if (!writeConfiguration(directives)) {
+    if (!writeConfiguration(conf)) {
         m_lastError = "cannot write the configuration in " + m_directory;
         return false;
     }
@@ -191,11 +221,16 @@ void PrivateCupsd::stop() {
         QDir(m_directory).removeRecursively();
         m_directory.clear();
     }
+    m_tcpPort = 0;
 }
 
 bool PrivateCupsd::run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    // This scheduler, even when another one started later holds CUPS_SERVER.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), socketPath());
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     const bool finished = process.waitForFinished(kCommandTimeoutMs);
     if (!finished) {
@@ -233,6 +268,14 @@ bool PrivateCupsd::removeQueue(const QString& name) {
 }
 
 std::vector<CupsJobRecord> PrivateCupsd::completedJobs(const QString& name) const {
+    return jobsOf(name, CUPS_WHICHJOBS_COMPLETED);
+}
+
+std::vector<CupsJobRecord> PrivateCupsd::activeJobs(const QString& name) const {
+    return jobsOf(name, CUPS_WHICHJOBS_ACTIVE);
+}
+
+std::vector<CupsJobRecord> PrivateCupsd::jobsOf(const QString& name, int which) const {
     std::vector<CupsJobRecord> records;
     const QByteArray socket = QFile::encodeName(socketPath());
     http_t* http =
@@ -241,7 +284,7 @@ std::vector<CupsJobRecord> PrivateCupsd::completedJobs(const QString& name) cons
         return records;
     }
     cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(http, &jobs, name.toUtf8().constData(), 0, CUPS_WHICHJOBS_COMPLETED);
+    const int count = cupsGetJobs2(http, &jobs, name.toUtf8().constData(), 0, which);
     for (int i = 0; i < count; ++i) {
         records.push_back({jobs[i].id, jobs[i].title ? jobs[i].title : "", static_cast<int>(jobs[i].state)});
     }

@@ -1,7 +1,8 @@
 #pragma once
 // A CUPS scheduler of the test's own: started as root in a fresh directory under the
-// system temp directory, listening only on a unix socket there, with CUPS_SERVER
-// pointing at it while it runs. Stopped by its process id; the directory goes with it.
+// system temp directory, listening on a unix socket there (and, if asked, on a TCP port of
+// 127.0.0.1), with CUPS_SERVER pointing at it while it runs. Stopped by its process id; the
+// directory goes with it. Several can run at once; each one's queue commands go to it.
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -34,11 +35,13 @@ public:
     static QString otherModelPpd();
 
     // Starts cupsd and waits until it answers; on failure see lastError(). The directives are
-    // added to cupsd.conf.
-    bool start(const QStringList& directives = {});
+    // added to cupsd.conf. With tcp it also listens on a free port of 127.0.0.1.
+    bool start(const QStringList& directives = {}, bool tcp = false);
     void stop();
     bool running() const;
     QString socketPath() const;
+    // "127.0.0.1:PORT" when it listens on TCP; empty otherwise.
+    QString tcpAddress() const;
     QString lastError() const { return m_lastError; }
 
     // lpadmin -p NAME -E -v URI -P PPD, plus further lpadmin options.
@@ -49,8 +52,9 @@ public:
     bool enable(const QString& name);       // cupsenable: it starts again
     bool removeQueue(const QString& name);  // lpadmin -x
 
-    // Completed jobs of a queue, as the scheduler reports them.
+    // Completed jobs of a queue, as the scheduler reports them; and those not ended yet.
     std::vector<CupsJobRecord> completedJobs(const QString& name) const;
+    std::vector<CupsJobRecord> activeJobs(const QString& name) const;
     // Waits until the queue has at least count completed jobs; false at the deadline.
     bool waitForCompletedJobs(const QString& name, std::size_t count, int timeoutMs) const;
 
@@ -58,9 +62,11 @@ private:
     bool writeConfiguration(const QStringList& directives);
     bool waitUntilAnswering(int timeoutMs);
     bool run(const QString& program, const QStringList& arguments);
+    std::vector<CupsJobRecord> jobsOf(const QString& name, int which) const;
     QString logTail() const;
 
     QString m_directory;
+    int m_tcpPort = 0;
     QProcess m_process;
     std::optional<QByteArray> m_previousServer;
     QString m_lastError;
