@@ -125,11 +125,19 @@ bool Ended(Delivery& delivery, const platform::JobStatus& status) {
 
 void Follow(std::vector<Delivery*> jobs, platform::PrinterSystem& system, Clock::time_point deadline) {
     auto pause = std::chrono::duration_cast<Clock::duration>(kFirstPoll);
-    while (!jobs.empty() && Clock::now() < deadline) {
+    for (;;) {
         std::erase_if(jobs, [&](Delivery* delivery) {
-            return Clock::now() < deadline &&
-                   Ended(*delivery, system.jobStatus(delivery->printer.toStdString(), delivery->jobId));
+            if (Clock::now() >= deadline)
+                return false;
+            const platform::JobStatus status =
+                system.jobStatus(delivery->printer.toStdString(), delivery->jobId);
+            // An answer cut off by the deadline says nothing; the job stands as it was last seen.
+            if (status.state == platform::JobState::Unknown && Clock::now() >= deadline)
+                return false;
+            return Ended(*delivery, status);
         });
+        if (jobs.empty() || Clock::now() >= deadline)
+            return;
         std::this_thread::sleep_until(std::min(deadline, Clock::now() + pause));
         pause = std::min<Clock::duration>(pause * 2, kLongestPoll);
     }
