@@ -279,7 +279,7 @@ TEST_F(CtlSend, TheWaitEndsInTimeWhenAQueueIsDeletedOrASchedulerNeverAnswers) {
     CaptureListener silent;
     const QString silentAddress = QStringLiteral("127.0.0.1:%1").arg(silent.port());
     const Ctl held = RunCtl({"send", settingsFile, "--server", silentAddress, "--server", a.socketPath(),
-                             "--printer", "Quill-A", "--wait", "3", "--json"});
+                             "--printer", "Quill-A", "--wait", "2", "--json"});
     EXPECT_EQ(held.exitCode, 1) << held.err.toStdString();
     auto lines = ByPrinter(JsonLines(held));
     EXPECT_EQ(lines["Quill-A@" + silentAddress]["reason"].toString(),
