@@ -57,10 +57,10 @@ void StartCtl(QProcess& process, const QStringList& arguments) {
     process.start(QStringLiteral(BMK540CTL_EXE), arguments);
 }
 
-Ctl RunCtl(const QStringList& arguments) {
+Ctl RunCtl(const QStringList& arguments, int limitMs = 30000) {
     QProcess process;
     StartCtl(process, arguments);
-    return Finish(process);
+    return Finish(process, limitMs);
 }
 
 QJsonArray JsonLines(const Ctl& run) {
@@ -275,11 +275,12 @@ TEST_F(CtlSend, TheWaitEndsInTimeWhenAQueueIsDeletedOrASchedulerNeverAnswers) {
         << gone.out.toStdString();
 
     // A "scheduler" that takes the connection and never answers holds up neither the other
-    // scheduler nor the end of the wait.
+    // scheduler nor the end of the wait (CUPS alone would wait for it twice 15 s).
     CaptureListener silent;
     const QString silentAddress = QStringLiteral("127.0.0.1:%1").arg(silent.port());
     const Ctl held = RunCtl({"send", settingsFile, "--server", silentAddress, "--server", a.socketPath(),
-                             "--printer", "Quill-A", "--wait", "2", "--json"});
+                             "--printer", "Quill-A", "--wait", "2", "--json"},
+                            15000);
     EXPECT_EQ(held.exitCode, 1) << held.err.toStdString();
     auto lines = ByPrinter(JsonLines(held));
     EXPECT_EQ(lines["Quill-A@" + silentAddress]["reason"].toString(),
