@@ -115,9 +115,12 @@ bool Ended(Delivery& delivery, const platform::JobStatus& status) {
             delivery.result = Result::TimedOut;
             delivery.reason =
                 Unended(status.state) + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
-            if (delivery.queue->state == platform::QueueState::Stopped) {
+            // A job waiting behind others or on a stopped queue has no reason of its own; the
+            // queue's, as listed, says why.
+            if (delivery.queue->state != platform::QueueState::Idle) {
                 delivery.reason +=
-                    QStringLiteral("; the queue is stopped%1").arg(InBrackets(delivery.queue->stateReason));
+                    QStringLiteral("; the queue is %1%2")
+                        .arg(StateWord(delivery.queue->state), InBrackets(delivery.queue->stateReason));
             }
             return false;
     }
