@@ -1,4 +1,5 @@
 // Sending the settings image to the chosen printer.
+#include "app/BusyCursor.h"
 #include "app/MainPanelDialog.h"
 #include "app/Messages.h"
 #include "app/SettingsTransmission.h"
@@ -17,9 +18,13 @@ void MainPanelDialog::OnSendSettings() {
         return;
     }
     StoreAllPages(m_current);
+    const bool sent = [&] {
+        BusyCursor busy;
+        return SendSettingsImage(platform::CurrentPrinterSystem(), m_printerName.toStdString(), m_current)
+            .accepted();
+    }();
     // Whatever the spooler's reason, the user hears the one message and chooses again.
-    if (SendSettingsImage(platform::CurrentPrinterSystem(), m_printerName.toStdString(), m_current)
-            .accepted()) {
+    if (sent) {
         MessageBox(this, msg::Sent(), msg::Caption(), MB_OK | MB_ICONINFORMATION);
         m_printerBaseline = m_current;
         SetSendEnabled(false);

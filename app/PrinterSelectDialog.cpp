@@ -1,5 +1,6 @@
 #include "app/PrinterSelectDialog.h"
 
+#include "app/BusyCursor.h"
 #include "app/Messages.h"
 #include "framework/CDataExchange.h"
 #include "framework/Services.h"
@@ -91,7 +92,10 @@ bool PrinterSelectDialog::OnInitDialog() {
 
 void PrinterSelectDialog::FillFromSpooler() {
     // The spooler is asked once; a spooler that cannot be asked lists no printer.
-    const auto queues = platform::CurrentPrinterSystem().queues();
+    const auto queues = [] {
+        BusyCursor busy;
+        return platform::CurrentPrinterSystem().queues();
+    }();
     if (!queues)
         return;
     for (const platform::PrinterQueue& queue : platform::ModelQueues(*queues))

@@ -26,6 +26,21 @@ void CupsPrinterSystem::setDeadline(std::chrono::steady_clock::time_point deadli
     }
 }
 
+void CupsPrinterSystem::boundEachCall(std::chrono::milliseconds bound) {
+    m_callBound = bound;
+}
+
+void CupsPrinterSystem::beginCall() {
+    if (m_callBound)
+        setDeadline(std::chrono::steady_clock::now() + *m_callBound);
+}
+
+void CupsPrinterSystem::endCall() {
+    // An answer cut off half-way would be read as the start of the next one.
+    if (m_callBound && m_deadline && std::chrono::steady_clock::now() >= *m_deadline)
+        m_connection.reset();
+}
+
 http_t* CupsPrinterSystem::connection() {
     const CupsServer server = m_fixedServer.value_or(CupsServer::current());
     if (!m_connection || m_connection->server() != server || m_connection->closedByServer()) {
@@ -46,8 +61,10 @@ http_t* CupsPrinterSystem::connection() {
 }
 
 std::optional<std::vector<PrinterQueue>> CupsPrinterSystem::queues() {
+    beginCall();
     http_t* http = connection();
     const auto found = http ? QueryCupsQueues(http) : std::nullopt;
+    endCall();
     if (!found) {
         return std::nullopt;
     }
@@ -61,6 +78,14 @@ std::optional<std::vector<PrinterQueue>> CupsPrinterSystem::queues() {
 
 JobSubmission CupsPrinterSystem::sendRawJob(const std::string& queue, const std::string& title,
                                             std::span<const std::uint8_t> document) {
+    beginCall();
+    JobSubmission submission = submitRawJob(queue, title, document);
+    endCall();
+    return submission;
+}
+
+JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const std::string& title,
+                                              std::span<const std::uint8_t> document) {
     http_t* http = connection();
     if (!http) {
         return {0, Unreachable(m_connection->server())};
@@ -82,11 +107,12 @@ JobSubmission CupsPrinterSystem::sendRawJob(const std::string& queue, const std:
 }
 
 JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {
+    beginCall();
     http_t* http = connection();
-    if (!http) {
-        return {JobState::Unknown, Unreachable(m_connection->server())};
-    }
-    return QueryJobStatus(http, queue, jobId);
+    JobStatus status = http ? QueryJobStatus(http, queue, jobId)
+                            : JobStatus{JobState::Unknown, Unreachable(m_connection->server())};
+    endCall();
+    return status;
 }
 
 }  // namespace platform

@@ -29,12 +29,24 @@ public:
     // cut short still gets a moment past it.
     void setDeadline(std::chrono::steady_clock::time_point deadline);
 
+    // Every call from now on gives up after `bound`, so that a scheduler that stopped answering
+    // holds a window only that long. A connection a call gave up on is not used again.
+    void boundEachCall(std::chrono::milliseconds bound);
+
 private:
+    // With a bound per call: the deadline of the call that starts, and the connection dropped
+    // when the call ran out of time.
+    void beginCall();
+    void endCall();
+    JobSubmission submitRawJob(const std::string& queue, const std::string& title,
+                               std::span<const std::uint8_t> document);
+
     // The open connection to the scheduler in force; nullptr when it cannot be reached.
     http_t* connection();
 
     std::optional<CupsServer> m_fixedServer;
     std::optional<std::chrono::steady_clock::time_point> m_deadline;
+    std::optional<std::chrono::milliseconds> m_callBound;
     std::unique_ptr<CupsConnection> m_connection;
 };
 

@@ -18,7 +18,11 @@ PrinterSystem& RealSystem() {
 #ifdef _WIN32
     static WinspoolPrinterSystem system;
 #else
+    // The window waits for every call: a scheduler that stopped answering must not freeze it for
+    // longer than a few seconds; the call then fails like any other.
     static CupsPrinterSystem system;
+    static const bool bounded = (system.boundEachCall(std::chrono::seconds(5)), true);
+    (void)bounded;
 #endif
     return system;
 }

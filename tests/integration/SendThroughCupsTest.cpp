@@ -1,6 +1,8 @@
 // The whole program against a real private scheduler: what reaches the printer's socket.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,6 +105,21 @@ TEST_F(SendThroughCups, RejectingDeletedOrStoppedSchedulerIsNotAvailable) {
     ExpectNotAvailableThenCancel();
     main->SendCommand(res::ID_SEND_SETTINGS);
     EXPECT_EQ(main->PrinterBaseline(), baseline);
+    EXPECT_TRUE(printer.jobs().empty());
+}
+
+// A scheduler that hangs (stopped with SIGSTOP, its socket still open) holds the window a few
+// seconds at most: the send then fails as any other, and the wait cursor goes.
+TEST_F(SendThroughCups, HungSchedulerFailsTheSendWithinTheBound) {
+    ChangeCutSheetTo55();
+    ASSERT_TRUE(cupsd.freeze());
+    ExpectNotAvailableThenCancel();
+    QElapsedTimer timer;
+    timer.start();
+    main->SendCommand(res::ID_SEND_SETTINGS);
+    EXPECT_LT(timer.elapsed(), 10000) << "CUPS alone would wait 30 s";
+    EXPECT_EQ(user.Boxes().size(), 2u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(printer.jobs().empty());
 }
 

@@ -200,10 +200,16 @@ bool PrivateCupsd::waitUntilAnswering(int timeoutMs) {
     return false;
 }
 
+bool PrivateCupsd::freeze() {
+    const qint64 pid = m_process.processId();
+    return running() && pid > 0 && kill(static_cast<pid_t>(pid), SIGSTOP) == 0;
+}
+
 void PrivateCupsd::stop() {
     if (m_process.state() != QProcess::NotRunning) {
         const qint64 pid = m_process.processId();
         if (pid > 0) {
+            kill(static_cast<pid_t>(pid), SIGCONT);  // a frozen scheduler could not end
             kill(static_cast<pid_t>(pid), SIGTERM);
         }
         if (!m_process.waitForFinished(kCommandTimeoutMs) && pid > 0) {

@@ -51,6 +51,8 @@ public:
     bool disable(const QString& name);      // cupsdisable: the queue stops
     bool enable(const QString& name);       // cupsenable: it starts again
     bool removeQueue(const QString& name);  // lpadmin -x
+    // SIGSTOP: the scheduler stops answering but keeps its socket open, as a hung one does.
+    bool freeze();
 
     // Completed jobs of a queue, as the scheduler reports them; and those not ended yet.
     std::vector<CupsJobRecord> completedJobs(const QString& name) const;
