@@ -8,10 +8,11 @@
 set -euo pipefail
 [ $# -ge 3 ] || { echo "usage: $0 CAPTURE-PROGRAM PPD COMMAND [ARGS...]" >&2; exit 2; }
 capture=$1; ppd=$2; shift 2
-[ "$(id -u)" -eq 0 ] || { echo "the demo spooler runs its own cupsd and needs root (try sudo)" >&2; exit 1; }
 
+# Started by root, the backends run as lp and need to reach the spool; started by a user,
+# everything runs as that user and the directory is the user's alone.
 dir=$(mktemp -d /tmp/bmk540-demo-XXXXXX)
-chmod 755 "$dir"
+if [ "$(id -u)" -eq 0 ]; then chmod 755 "$dir"; else chmod 700 "$dir"; fi
 mkdir -p "$dir"/{spool/tmp,cache,state,log,ppd}
 capture_dir=${BMK_CAPTURE_DIR:-$dir/captured}
 mkdir -p "$capture_dir"
@@ -49,6 +50,9 @@ AccessLog $dir/log/access_log
 ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
 CONF
+if [ "$(id -u)" -ne 0 ]; then
+  printf 'User %s\nGroup %s\nSystemGroup %s\n' "$(id -un)" "$(id -gn)" "$(id -gn)" >> "$dir/cups-files.conf"
+fi
 
 # A free port for the capturing printer.
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])' 2>/dev/null \

@@ -2,7 +2,9 @@
 
 #include <arpa/inet.h>
 #include <cups/cups.h>
+#include <grp.h>
 #include <netinet/in.h>
+#include <pwd.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -71,6 +73,17 @@ PageLog %1/log/page_log
 FileDevice Yes
 )";
 
+// User, Group and SystemGroup of the account that starts the scheduler.
+QString UserDirectives() {
+    const passwd* user = getpwuid(geteuid());
+    const group* primary = getgrgid(getegid());
+    if (!user || !primary)
+        return {};
+    const QString group = QString::fromLocal8Bit(primary->gr_name);
+    return QStringLiteral("User %1\nGroup %2\nSystemGroup %2\n")
+        .arg(QString::fromLocal8Bit(user->pw_name), group);
+}
+
 // A port of 127.0.0.1 that nothing listens on now.
 int FreeTcpPort() {
     const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -95,9 +108,6 @@ PrivateCupsd::~PrivateCupsd() {
 std::optional<std::string> PrivateCupsd::unavailableReason() {
     if (!QFileInfo(QString::fromLatin1(kCupsd)).isExecutable()) {
         return std::string("cupsd is not installed (") + kCupsd + ")";
-    }
-    if (geteuid() != 0) {
-        return "a private cupsd needs root";
     }
     return std::nullopt;
 }
@@ -138,9 +148,10 @@ bool PrivateCupsd::start(const QStringList& directives, bool tcp) {
     if (tcp) {
         conf << QStringLiteral("Listen 127.0.0.1:%1").arg(m_tcpPort);
     }
-    // The backends run as lp and must reach the spool below this directory.
+    // Started by root, the backends run as lp and must reach the spool below this directory;
+    // started by a user, everything runs as that user, and nobody else needs to read it.
     QByteArray pattern = QFile::encodeName(QDir::tempPath() + "/bmk-cupsd-XXXXXX");
-    if (!mkdtemp(pattern.data()) || chmod(pattern.constData(), 0755) != 0) {
+    if (!mkdtemp(pattern.data()) || chmod(pattern.constData(), geteuid() == 0 ? 0755 : 0700) != 0) {
         m_lastError = "cannot create a temporary directory";
         return false;
     }
@@ -178,8 +189,12 @@ bool PrivateCupsd::writeConfiguration(const QStringList& directives) {
         }
     }
     const QString conf = QString::fromLatin1(kCupsdConf).arg(m_directory) + directives.join('\n') + '\n';
-    return WriteFile(m_directory + "/cupsd.conf", conf) &&
-           WriteFile(m_directory + "/cups-files.conf", QString::fromLatin1(kCupsFilesConf).arg(m_directory));
+    QString files = QString::fromLatin1(kCupsFilesConf).arg(m_directory);
+    if (geteuid() != 0) {
+        // A scheduler of an ordinary user runs as that user and is administered by its group.
+        files += UserDirectives();
+    }
+    return WriteFile(m_directory + "/cupsd.conf", conf) && WriteFile(m_directory + "/cups-files.conf", files);
 }
 
 bool PrivateCupsd::waitUntilAnswering(int timeoutMs) {

@@ -1,5 +1,5 @@
 #pragma once
-// A CUPS scheduler of the test's own: started as root in a fresh directory under the
+// A CUPS scheduler of the test's own: started as whoever runs the test in a fresh directory under the
 // system temp directory, listening on a unix socket there (and, if asked, on a TCP port of
 // 127.0.0.1), with CUPS_SERVER pointing at it while it runs. Stopped by its process id; the
 // directory goes with it. Several can run at once; each one's queue commands go to it.
@@ -25,7 +25,7 @@ public:
     PrivateCupsd(const PrivateCupsd&) = delete;
     PrivateCupsd& operator=(const PrivateCupsd&) = delete;
 
-    // Why no private scheduler can run here (no cupsd, not root); nothing when it can.
+    // Why no private scheduler can run here (no cupsd); nothing when it can.
     static std::optional<std::string> unavailableReason();
     // In CI (CI=true) a scheduler that cannot run is a failure, not a skip.
     static bool requiredHere();
