@@ -12,6 +12,7 @@
 #include "settings/FactoryImage.h"
 #include "settings/SettingsFile.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/CraftedImages.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -20,13 +21,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Brindlemark");
 const QString kNotSettings = QStringLiteral("このファイルは設定ファイルではありません。");
-
-QByteArray FileBytes(const settings::SettingsImage& image) {
-    QByteArray bytes("ORV Quillstrike 540QZ7", 22);
-    bytes.append(2, '\0');
-    bytes.append(reinterpret_cast<const char*>(image.data()), 190);
-    return bytes;
-}
 
 class FileCommands : public MainWindowTest {
 protected:
@@ -66,7 +60,7 @@ TEST_F(FileCommands, SaveWritesHeaderAndTheImageAndLoadBringsItBack) {
     main->SendCommand(res::ID_SAVE_SETTINGS);
     QFile saved(TempPath("a.dat"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), FileBytes(Changed()));
+    EXPECT_EQ(saved.readAll(), SettingsFileBytes(Changed()));
     EXPECT_EQ(main->FileBaseline(), Changed());
     EXPECT_EQ(main->PrinterBaseline(), settings::FactoryImage());
 
@@ -81,7 +75,7 @@ TEST_F(FileCommands, SaveWritesHeaderAndTheImageAndLoadBringsItBack) {
 }
 
 TEST_F(FileCommands, HeaderByteTwentyTwoRefusedTwentyThreeAcceptedLongerLoadsShorterRefused) {
-    QByteArray good = FileBytes(Changed());
+    QByteArray good = SettingsFileBytes(Changed());
     QByteArray b22 = good, b23 = good;
     b22[22] = 1;
     b23[23] = 1;
@@ -110,7 +104,7 @@ TEST_F(FileCommands, HeaderByteTwentyTwoRefusedTwentyThreeAcceptedLongerLoadsSho
 }
 
 TEST_F(FileCommands, LoadingTheSameSettingsAgainReplacesTheBaselineAndEnablesSend) {
-    QString path = Write("same.dat", FileBytes(settings::FactoryImage()));
+    QString path = Write("same.dat", SettingsFileBytes(settings::FactoryImage()));
     user.ExpectBox(QStringLiteral("プリンタに設定値を送信しました。"), kCaption, MB_OK | MB_ICONINFORMATION,
                    IDOK);
     main->SendCommand(res::ID_SEND_SETTINGS);

@@ -18,6 +18,7 @@
 #include "settings/ImageLayout.h"
 #include "settings/Normalised.h"
 #include "settings/SettingsFile.h"
+#include "tests/support/CraftedImages.h"
 
 // Readable failures.
 static void PrintTo(const QString& text, std::ostream* out) {
@@ -27,19 +28,13 @@ static void PrintTo(const QString& text, std::ostream* out) {
 namespace {
 
 using settings::SettingsImage;
+using testing_support::SettingsFileBytes;
 
 struct Result {
     int exit = -1;
     QString out;
     QString err;
 };
-
-QByteArray FileBytes(const SettingsImage& image) {
-    QByteArray bytes(settings::kModelString);
-    bytes.append(2, '\0');
-    bytes.append(reinterpret_cast<const char*>(image.data()), settings::kImageSize);
-    return bytes;
-}
 
 // The factory image with some bytes replaced: {offset, byte}.
 SettingsImage Crafted(std::initializer_list<std::pair<std::size_t, char>> bytes) {
@@ -61,7 +56,9 @@ protected:
         file.write(bytes);
         return file.fileName();
     }
-    QString Write(const QString& name, const SettingsImage& image) { return Write(name, FileBytes(image)); }
+    QString Write(const QString& name, const SettingsImage& image) {
+        return Write(name, SettingsFileBytes(image));
+    }
 
     QByteArray Read(const QString& name) const {
         QFile file(Path(name));
@@ -92,7 +89,7 @@ TEST_F(FileCommands, FactoryWritesTheWindowsFileAndShowListsEveryField) {
     const Result factory =
         Ctl({QStringLiteral("factory"), QStringLiteral("-o"), Path(QStringLiteral("f.dat"))});
     EXPECT_EQ(factory.exit, 0) << factory.err.toStdString();
-    EXPECT_EQ(Read(QStringLiteral("f.dat")), FileBytes(settings::FactoryImage()));
+    EXPECT_EQ(Read(QStringLiteral("f.dat")), SettingsFileBytes(settings::FactoryImage()));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no temporary left
 
     const Result show = Ctl({QStringLiteral("show"), Path(QStringLiteral("f.dat"))});
@@ -157,14 +154,14 @@ TEST_F(FileCommands, ShowJsonHasOneKeyPerFieldAndMarksWhatThePanelDoesNotKnow) {
 }
 
 TEST_F(FileCommands, AFileThatIsNotASettingsFileIsRefused) {
-    QByteArray wrongModel = FileBytes(settings::FactoryImage());
+    QByteArray wrongModel = SettingsFileBytes(settings::FactoryImage());
     wrongModel[21] = '8';
     const QString good = Write(QStringLiteral("good.dat"), settings::FactoryImage());
     const struct {
         QString path;
         QString reason;
     } refused[] = {
-        {Write(QStringLiteral("short.dat"), FileBytes(settings::FactoryImage()).left(213)),
+        {Write(QStringLiteral("short.dat"), SettingsFileBytes(settings::FactoryImage()).left(213)),
          QStringLiteral("too short")},
         {Write(QStringLiteral("model.dat"), wrongModel), QStringLiteral("not a settings file")},
         {dir.path(), QStringLiteral("not a regular file")},
@@ -261,7 +258,7 @@ TEST_F(FileCommands, AFailedFactoryWriteKeepsTheEarlierFileAndSaysWhy) {
     EXPECT_EQ(
         full.err,
         QStringLiteral("bmk540ctl: cannot write %1: File too large; nothing was written\n").arg(target));
-    EXPECT_EQ(Read(QStringLiteral("keep.dat")), FileBytes(earlier));
+    EXPECT_EQ(Read(QStringLiteral("keep.dat")), SettingsFileBytes(earlier));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     // A directory nobody may write; root, who may anyway, runs the command as an ordinary user.

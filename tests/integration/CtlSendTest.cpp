@@ -23,6 +23,7 @@
 #include "settings/Normalised.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/CaptureListener.h"
+#include "tests/support/CraftedImages.h"
 #include "tests/support/PrivateCupsd.h"
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
@@ -79,25 +80,9 @@ std::map<QString, QJsonObject> ByPrinter(const QJsonArray& lines) {
     return byPrinter;
 }
 
-QByteArray FileBytes(const SettingsImage& image) {
-    QByteArray bytes(settings::kModelString, static_cast<qsizetype>(settings::kHeaderSize - 2));
-    bytes.append(2, '\0');
-    bytes.append(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
-    return bytes;
-}
-
 Bytes Sent(const SettingsImage& image) {
     const SettingsImage normalised = settings::Normalised(image);
     return {normalised.data(), normalised.data() + normalised.size()};
-}
-
-SettingsImage With(std::initializer_list<std::pair<std::size_t, std::string>> changes) {
-    SettingsImage image = settings::FactoryImage();
-    for (const auto& [offset, bytes] : changes) {
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            image[offset + i] = static_cast<std::uint8_t>(bytes[i]);
-    }
-    return image;
 }
 
 // A port nobody listens on: a printer that cannot be reached.
@@ -116,7 +101,8 @@ protected:
         ASSERT_TRUE(a.addQueue("Quill-A", Uri(printerA), PrivateCupsd::modelPpd())) << Error(a);
         settingsFile = dir.filePath("settings.dat");
         QFile file(settingsFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(FileBytes(image)) == settings::kFileSize);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                    file.write(SettingsFileBytes(image)) == settings::kFileSize);
     }
     static QString Uri(const CaptureListener& printer) { return QString::fromStdString(printer.deviceUri()); }
     static std::string Error(const PrivateCupsd& cupsd) { return cupsd.lastError().toStdString(); }
@@ -227,7 +213,7 @@ TEST_F(CtlSend, TwoSchedulersInOneCallEveryPrinterGetsItsLineAndOnlyModelQueuesT
 }
 
 TEST_F(CtlSend, NothingIsSentForAFileThatIsNotSettingsOrWithoutAScheduler) {
-    QByteArray wrongModel = FileBytes(image);
+    QByteArray wrongModel = SettingsFileBytes(image);
     wrongModel[21] = 'X';
     const QString notSettings = dir.filePath("not-settings.dat");
     QFile file(notSettings);
@@ -331,28 +317,12 @@ protected:
 
 TEST_F(CtlSendAsTheWindow, SendDeliversByteForByteWhatCtrlWDeliversAfterCtrlOOfTheSameFile) {
     // Unknown codes, country codes, pitch pairs, return times and odd format blocks.
-    const std::vector<SettingsImage> crafted = {
-        With({{16, "7"},
-              {18, "4"},
-              {20, "3"},
-              {22, "2"},
-              {24, "1"},
-              {58, "9"},
-              {60, "5"},
-              {62, "2"},
-              {70, "4"}}),
-        With({{4, "\x07\x0F"}, {7, "\xFF\xFF"}, {10, "\x01\x02"}, {13, "\x0F\x0F"}}),
-        With({{4, "\x03\x00"}}),
-        With({{165, "10"}, {168, "9"}, {173, "FB"}, {176, "03"}, {179, "FF"}, {182, "05"}}),
-        With({{165, "/:"}, {168, "1"}, {173, "07"}, {176, "0/"}, {179, "FG"}, {182, "X1"}}),
-        With({{35, "ab,xyz,1 0,999,000,-12"}, {72, "00,999,000,020,140,999,000,000"}}),
-        With({{64, "\x12\x34"}, {67, "\xFF\x00"}, {170, "ab"}, {3, ";"}, {185, "\x01"}}),
-    };
+    const std::vector<SettingsImage> crafted = CraftedImages();
     for (std::size_t i = 0; i < crafted.size(); ++i) {
         const QString path = dir.filePath(QStringLiteral("crafted-%1.dat").arg(i));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                    file.write(FileBytes(crafted[i])) == settings::kFileSize);
+                    file.write(SettingsFileBytes(crafted[i])) == settings::kFileSize);
         file.close();
         LoadAndSendInTheWindow(path, crafted[i]);
         ASSERT_TRUE(printerA.waitForJobs(2 * i + 1, 30s)) << i;

@@ -20,44 +20,14 @@
 #include "pages/CPage_Select.h"
 #include "settings/FactoryImage.h"
 #include "settings/Normalised.h"
+#include "tests/support/CraftedImages.h"
 #include "tests/support/PageHost.h"
 #include "tests/support/ScriptedUser.h"
 
 namespace {
 
 using settings::SettingsImage;
-
-SettingsImage With(std::initializer_list<std::pair<std::size_t, std::string>> changes) {
-    SettingsImage image = settings::FactoryImage();
-    for (const auto& [offset, bytes] : changes) {
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            image[offset + i] = static_cast<std::uint8_t>(bytes[i]);
-    }
-    return image;
-}
-
-// The load edge cases of every page, unknown codes, out-of-range values and odd format blocks.
-std::vector<SettingsImage> CraftedImages() {
-    return {
-        settings::FactoryImage(),
-        With({{4, "\x03\x00"}}),
-        With({{4, "\x07\x0F"}, {7, "\xFF\xFF"}, {10, "\x01\x02"}, {13, "\x0F\x0F"}}),
-        With({{4, "\x01\x00"}, {10, "\xF0\x0F"}}),
-        With({{16, "7"}, {18, "4"}, {20, "3"}, {22, "2"}, {24, "1"}}),
-        With({{26, "05"}, {29, "99"}, {32, "0:"}}),
-        With({{26, "/0"}, {29, "\xFF\xFF"}, {32, "  "}}),
-        With({{165, "10"}, {168, "9"}}),
-        With({{165, "/:"}, {168, "1"}}),
-        With({{165, "15"}, {168, "5"}, {173, "FB"}, {176, "03"}, {179, "FF"}, {182, "05"}}),
-        With({{173, "07"}, {176, "0/"}, {179, "FG"}, {182, "X1"}}),
-        With({{168, "9"}, {173, "07"}, {176, "0/"}, {179, "FA"}, {182, "F0"}}),
-        With({{168, "0"}, {173, "0:"}, {176, "F3"}}),
-        With({{58, "2"}, {60, "1"}, {62, "7"}, {70, "3"}}),
-        With({{58, "9"}, {60, "5"}, {62, "2"}, {70, "4"}}),
-        With({{35, "ab,xyz,1 0,999,000,-12"}, {72, "00,999,000,020,140,999,000,000"}}),
-        With({{64, "\x12\x34"}, {67, "\xFF\x00"}, {170, "ab"}, {3, ";"}, {185, "\x01"}}),
-    };
-}
+using testing_support::CraftedImages;
 
 // Images whose every field is, at random, its factory value, digits, printable text or any byte.
 std::vector<SettingsImage> RandomImages(int count) {
