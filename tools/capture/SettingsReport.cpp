@@ -4,8 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "settings/FieldCodec.h"
-#include "settings/FormatBlock.h"
+#include "settings/FieldValue.h"
 #include "settings/ImageLayout.h"
 #include "settings/SettingsImage.h"
 
@@ -35,40 +34,15 @@ std::string DescribeSettings(const std::vector<std::uint8_t>& bytes) {
     }
     SettingsImage image;
     std::copy(bytes.begin(), bytes.end(), image.data());
-    for (int n = 0; n < 4; ++n) {
-        out << "MSW" << n + 1 << ":";
-        for (int k = 1; k <= 8; ++k)
-            out << ' ' << ReadSwitch(image, kMemorySwitchFields[n].offset, k);
-        out << '\n';
+    // Every field the panel shows, in its words, as bmk540ctl show puts it.
+    for (const Field& f : kFields) {
+        if (f.encoding == Encoding::Fixed || f.encoding == Encoding::Reserved)
+            continue;
+        out << f.key << ": " << ValueOf(image, f).words << '\n';
+        if (const int msw = MemorySwitchIndex(f); msw >= 0) {
+            for (const SwitchValue& s : SwitchValuesOf(image, msw))
+                out << "  " << s.name << ": " << s.words << '\n';
+        }
     }
-    out << "font 1 " << image[field::Font1.offset] - '0' << ", font 2 " << image[field::Font2.offset] - '0'
-        << ", kanji table " << image[field::KanjiTable.offset] - '0' << ", postcard mode "
-        << image[field::PostcardMode.offset] - '0' << ", paper set " << image[field::PaperSet.offset] - '0'
-        << '\n';
-    out << "head centring: cut sheet " << ReadDecimal(image, field::CutSheetCentring.offset, 2) << ", front "
-        << ReadDecimal(image, field::FrontTractorCentring.offset, 2) << ", rear "
-        << ReadDecimal(image, field::RearTractorCentring.offset, 2) << '\n';
-    out << "hopper " << image[field::Hopper.offset] - '0' << ", typeface "
-        << image[field::Typeface.offset] - '0' << ", reduction " << image[field::Reduction.offset] - '0'
-        << ", format in use " << image[field::SelectedFormat.offset] - '0' << '\n';
-    FormatValues v;
-    DecodeFormat0(image.data() + kFormat0Offset, v);
-    out << "format 0: length " << v.paperLength << ", intake " << v.front << '/' << v.rear << '/' << v.guide
-        << '/' << v.feeder << '/' << v.postcard << '\n';
-    for (int f = 0; f < 3; ++f) {
-        DecodeFormatN(image.data() + kFormatNOffsets[f], v);
-        out << "format " << f + 1 << ": length " << v.paperLength << ", margins " << v.leftMargin << '-'
-            << v.rightMargin << ", intake " << v.front << '/' << v.rear << '/' << v.guide << '/' << v.feeder
-            << '/' << v.postcard << '\n';
-    }
-    out << "return time " << ReadDecimal(image, field::ReturnTime.offset, 2) << " s, sheet guide intake "
-        << ReadDecimal(image, field::IntakeTime.offset, 1) << " s\n";
-    const char* paths[4] = {"front", "rear", "sheet guide", "sheet feeder"};
-    out << "LF pitch:";
-    for (int i = 0; i < 4; ++i) {
-        auto n = ReadPitchPair(image, kPitchFields[static_cast<std::size_t>(i)].offset);
-        out << ' ' << paths[i] << ' ' << (n ? std::to_string(*n) : std::string("?"));
-    }
-    out << '\n';
     return out.str();
 }
