@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-noto-cjk
-  libcups2-dev cups cups-client cups-bsd
+  libcups2-dev cups cups-client cups-bsd libchm-dev libchm1
   libgtest-dev libbenchmark-dev fp-utils xvfb xauth
 )
 if [ "${1:-}" = "--ci" ]; then
