@@ -2,6 +2,7 @@
 #include <QFileInfo>
 
 #include "app/AboutDialog.h"
+#include "app/HelpWindow.h"
 #include "app/MainPanelDialog.h"
 #include "app/Messages.h"
 #include "framework/Services.h"
@@ -15,7 +16,15 @@ void MainPanelDialog::InitHelpPath() {
 }
 
 void MainPanelDialog::OnHelpContents() {
-    if (!platform::OpenHelpFile(m_helpPath)) {
+#ifdef _WIN32
+    const platform::HelpOpener ownViewer;  // Windows reads compiled help itself
+#else
+    // Other desktops seldom have a viewer for compiled help: the program shows the file itself.
+    const platform::HelpOpener ownViewer = [this](const QString& path) {
+        return ShowHelpWindow(GetSafeHwnd(), path);
+    };
+#endif
+    if (!platform::OpenHelpFile(m_helpPath, ownViewer)) {
         MessageBox(this, msg::HelpNotFound(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION);
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the main window's message boxes.
+// The texts of the main window's message boxes and of the help window.
 #include <QString>
 
 namespace msg {
@@ -68,6 +68,38 @@ inline QString SaveBeforeExit() {
 // Help.
 inline QString HelpNotFound() {
     return QStringLiteral("ヘルプファイルが見つかりません。");
+}
+
+// The help window.
+inline QString HelpWindowTitle() {
+    return QStringLiteral("ヘルプ");
+}
+inline QString HelpContentsTab() {
+    return QStringLiteral("目次");
+}
+inline QString HelpIndexTab() {
+    return QStringLiteral("キーワード");
+}
+inline QString HelpIndexPrompt() {
+    return QStringLiteral("キーワードを入力してください");
+}
+inline QString HelpShowTopic() {
+    return QStringLiteral("表示(&D)");
+}
+inline QString HelpBack() {
+    return QStringLiteral("戻る");
+}
+inline QString HelpForward() {
+    return QStringLiteral("進む");
+}
+inline QString HelpHome() {
+    return QStringLiteral("ホーム");
+}
+inline QString HelpPageMissingTitle() {
+    return QStringLiteral("ページが見つかりません");
+}
+inline QString HelpPageMissing(const QString& page) {
+    return QStringLiteral("%1 はヘルプファイルにありません。").arg(page);
 }
 
 // Status bar.

@@ -13,9 +13,11 @@ HelpOpener& Opener() {
 }
 }  // namespace
 
-bool OpenHelpFile(const QString& path) {
+bool OpenHelpFile(const QString& path, const HelpOpener& ownViewer) {
     if (Opener())
         return Opener()(path);
+    if (ownViewer)
+        return ownViewer(path);
     // The viewer launcher succeeds even for a missing file, so check it first.
     QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())

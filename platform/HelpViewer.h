@@ -4,10 +4,12 @@
 
 namespace platform {
 
-// Opens a help file with the desktop's viewer; false when that could not be done.
-bool OpenHelpFile(const QString& path);
-
 using HelpOpener = std::function<bool(const QString& path)>;
-void SetHelpOpenerForTesting(HelpOpener opener);  // empty restores the desktop viewer
+
+// Opens a help file with the program's own viewer when one is given, else with the desktop's;
+// false when that could not be done.
+bool OpenHelpFile(const QString& path, const HelpOpener& ownViewer = {});
+
+void SetHelpOpenerForTesting(HelpOpener opener);  // empty restores the real viewers
 
 }  // namespace platform
