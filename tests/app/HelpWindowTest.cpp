@@ -1,0 +1,231 @@
+// Help -> Contents on the help file the build makes: the program's own window shows every topic of
+// its contents, every link of every page leads to a page of the file, the index finds keywords,
+// the window is kept for the run, and a damaged file is reported as a missing one.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTreeWidget>
+
+#include "app/HelpBrowser.h"
+#include "app/HelpWindow.h"
+#include "app/Messages.h"
+#include "platform/HelpViewer.h"
+#include "tests/app/MainWindowFixture.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("ブリンドルマーク ヘルプ");
+
+QByteArray BuiltHelpFile() {
+    QFile file(QStringLiteral(BMK540_CHM));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a page shows: its links, the pictures it draws and the places a link can aim at.
+struct PageParts {
+    QStringList links;
+    QStringList images;
+    QStringList anchors;
+};
+
+PageParts PartsOf(const QTextDocument& document) {
+    PageParts parts;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isAnchor()) {
+                if (!format.anchorHref().isEmpty())
+                    parts.links << format.anchorHref();
+                parts.anchors << format.anchorNames();
+            }
+            if (format.isImageFormat())
+                parts.images << format.toImageFormat().name();
+        }
+    }
+    return parts;
+}
+
+class HelpWindowTest : public MainWindowTest {
+protected:
+    HelpWindowTest() {
+        platform::SetHelpOpenerForTesting({});  // the program's own viewer, as in use
+    }
+
+    // The built help file beside the executable, or only its first bytes.
+    void InstallHelpFile(qsizetype size = -1) {
+        const QByteArray bytes = BuiltHelpFile();
+        ASSERT_FALSE(bytes.isEmpty()) << BMK540_CHM;
+        QFile file(TempPath(QStringLiteral("bmk540.chm")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(size < 0 ? bytes : bytes.left(size));
+    }
+
+    static HelpWindow* ShownHelpWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* help = qobject_cast<HelpWindow*>(widget); help && help->isVisible())
+                return help;
+        }
+        return nullptr;
+    }
+
+    // The page at url is shown whole: found in the file, titled, and scrolled to its anchor.
+    static void ExpectPageShown(HelpWindow& help, const QUrl& url, const QString& from) {
+        HelpBrowser& browser = *help.Browser();
+        EXPECT_EQ(browser.source(), url) << qPrintable(from);
+        EXPECT_FALSE(browser.documentTitle().isEmpty()) << qPrintable(url.toString());
+        EXPECT_NE(browser.documentTitle(), msg::HelpPageMissingTitle())
+            << qPrintable(url.toString()) << " from " << qPrintable(from);
+        EXPECT_FALSE(browser.toPlainText().trimmed().isEmpty()) << qPrintable(url.toString());
+        if (url.hasFragment()) {
+            EXPECT_TRUE(PartsOf(*browser.document()).anchors.contains(url.fragment()))
+                << qPrintable(url.toString()) << " from " << qPrintable(from);
+        }
+    }
+};
+
+TEST_F(HelpWindowTest, EveryTopicOfTheContentsAndEveryLinkOfItsPagesLeadsToAPageOfTheFile) {
+    InstallHelpFile();
+    StartMainWindow();
+    QTest::keyClick(main->GetSafeHwnd(), Qt::Key_F1);
+    HelpWindow* help = ShownHelpWindow();
+    ASSERT_NE(help, nullptr);
+    // The title from the file and its first page, both read in the file's code page.
+    EXPECT_EQ(help->windowTitle(), kTitle);
+    EXPECT_EQ(help->Browser()->documentTitle(), kTitle);
+    // The file's stylesheet is read too: the note on the first page has its pale yellow.
+    bool noteStyled = false;
+    for (QTextBlock block = help->Browser()->document()->begin(); block.isValid(); block = block.next())
+        noteStyled = noteStyled || block.blockFormat().background().color() == QColor(0xff, 0xff, 0xe0);
+    EXPECT_TRUE(noteStyled);
+
+    QList<QUrl> pages;
+    int topics = 0;
+    for (QTreeWidgetItemIterator it(help->Contents()); *it; ++it, ++topics) {
+        help->Contents()->setCurrentItem(*it);  // as a click on the topic
+        const QUrl url = HelpBrowser::PageUrl((*it)->data(0, Qt::UserRole).toString());
+        ExpectPageShown(*help, url, (*it)->text(0));
+        if (!pages.contains(url.adjusted(QUrl::RemoveFragment)))
+            pages << url.adjusted(QUrl::RemoveFragment);
+    }
+    QFile toc(QStringLiteral(BMK_SOURCE_DIR "/res/help/toc.hhc"));
+    ASSERT_TRUE(toc.open(QIODevice::ReadOnly));
+    EXPECT_EQ(topics, toc.readAll().count("type=\"text/sitemap\""));
+
+    // Every page reached, by the contents or by a link, has its links followed in turn.
+    int links = 0;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QUrl page = pages[i];
+        help->Browser()->setSource(page);
+        const PageParts parts = PartsOf(*help->Browser()->document());
+        for (const QString& image : parts.images) {
+            const QVariant picture =
+                help->Browser()->loadResource(QTextDocument::ImageResource, page.resolved(image));
+            EXPECT_FALSE(picture.value<QImage>().isNull())
+                << qPrintable(image) << " on " << qPrintable(page.toString());
+        }
+        for (const QString& link : parts.links) {
+            const QUrl target = page.resolved(QUrl(link));
+            ASSERT_TRUE(HelpBrowser::IsInArchive(target)) << qPrintable(link);
+            help->Browser()->setSource(page);
+            help->Browser()->setSource(target);  // as a click on the link
+            ExpectPageShown(*help, target, page.toString());
+            ++links;
+            if (!pages.contains(target.adjusted(QUrl::RemoveFragment)))
+                pages << target.adjusted(QUrl::RemoveFragment);
+        }
+    }
+    EXPECT_GT(links, 100);
+    // Every page of the file is reached.
+    EXPECT_EQ(pages.size(),
+              QDir(QStringLiteral(BMK_SOURCE_DIR "/res/help")).entryList({QStringLiteral("*.html")}).size());
+}
+
+TEST_F(HelpWindowTest, TheIndexFindsAKeywordAndOpensItsTopic) {
+    InstallHelpFile();
+    StartMainWindow();
+    main->SendCommand(res::ID_HELP_CONTENTS);
+    HelpWindow* help = ShownHelpWindow();
+    ASSERT_NE(help, nullptr);
+    help->Tabs()->setCurrentIndex(1);
+    EXPECT_EQ(help->Tabs()->tabText(1), QStringLiteral("キーワード"));
+    EXPECT_GT(help->Index()->count(), 60);
+
+    // Japanese is typed through the input method, which hands over the finished word.
+    QInputMethodEvent typed;
+    typed.setCommitString(QStringLiteral("ステータス"));
+    QApplication::sendEvent(help->IndexFilter(), &typed);
+    int shown = 0;
+    for (int i = 0; i < help->Index()->count(); ++i)
+        shown += help->Index()->item(i)->isHidden() ? 0 : 1;
+    EXPECT_EQ(shown, 1);
+    ASSERT_NE(help->Index()->currentItem(), nullptr);
+    EXPECT_EQ(help->Index()->currentItem()->text(), QStringLiteral("ステータスバー"));
+    QTest::keyClick(help->IndexFilter(), Qt::Key_Return);
+    ExpectPageShown(*help, HelpBrowser::PageUrl(QStringLiteral("toolbar.html#statusbar")),
+                    QStringLiteral("index"));
+}
+
+TEST_F(HelpWindowTest, TheWindowComesBackWithItsPageHistoryAndPlaceUntilTheMainWindowGoes) {
+    InstallHelpFile();
+    StartMainWindow();
+    main->SendCommand(res::ID_HELP_CONTENTS);
+    QPointer<HelpWindow> help = ShownHelpWindow();
+    ASSERT_FALSE(help.isNull());
+    const QUrl keys = HelpBrowser::PageUrl(QStringLiteral("keys.html"));
+    const QUrl load = HelpBrowser::PageUrl(QStringLiteral("commands.html#load"));
+    help->ShowPage(QStringLiteral("keys.html"));
+    help->Browser()->setSource(load);
+    // The contents follow the page shown.
+    ASSERT_NE(help->Contents()->currentItem(), nullptr);
+    EXPECT_EQ(help->Contents()->currentItem()->text(0), QStringLiteral("設定ファイルの読み込み"));
+    help->BackAction()->trigger();
+    EXPECT_EQ(help->Browser()->source(), keys);
+    EXPECT_TRUE(help->ForwardAction()->isEnabled());
+    help->ForwardAction()->trigger();
+    EXPECT_EQ(help->Browser()->source(), load);
+    help->BackAction()->trigger();
+
+    help->setGeometry(40, 50, 700, 500);
+    const QRect place = help->geometry();
+    help->close();
+    EXPECT_EQ(ShownHelpWindow(), nullptr);
+    main->SendCommand(res::ID_HELP_CONTENTS);
+    EXPECT_EQ(ShownHelpWindow(), help.data());
+    EXPECT_EQ(help->Browser()->source(), keys);
+    EXPECT_TRUE(help->ForwardAction()->isEnabled());
+    EXPECT_EQ(help->geometry(), place);
+
+    main.reset();
+    EXPECT_TRUE(help.isNull());
+}
+
+TEST_F(HelpWindowTest, AMissingOrDamagedFileIsReportedAndNoWindowShown) {
+    const qsizetype size = BuiltHelpFile().size();
+    ASSERT_GT(size, 8000);
+    InstallHelpFile();
+    StartMainWindow();
+    ASSERT_TRUE(QFile::remove(TempPath(QStringLiteral("bmk540.chm"))));  // gone since the start
+    user.ExpectBox(msg::HelpNotFound(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION, IDOK);
+    main->SendCommand(res::ID_HELP_CONTENTS);
+    // Cut anywhere: in the header, the directory, the compressed pages, near the end.
+    for (const qsizetype cut : {qsizetype(0), qsizetype(90), qsizetype(600), qsizetype(4096), qsizetype(8000),
+                                size / 2, size - 800}) {
+        InstallHelpFile(cut);
+        user.ExpectBox(msg::HelpNotFound(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION, IDOK);
+        main->SendCommand(res::ID_HELP_CONTENTS);
+        EXPECT_EQ(ShownHelpWindow(), nullptr) << cut;
+    }
+    EXPECT_EQ(user.Boxes().size(), 8u);
+}
+
+}  // namespace
