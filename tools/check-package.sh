@@ -107,9 +107,9 @@ if grep -E "warning:|CMake Warning" "$work/build.log" >"$work/build-warnings.txt
 fi
 echo "ok: built $(basename "$deb") in $((SECONDS - build_started)) s, without a warning"
 
-# Errors fail the check; warnings and anything less are printed for a person to judge.
+# Errors fail the check; warnings, notes and pedantic hints are printed for a person to judge.
 lintian_status=0
-lintian --fail-on error --info "$work"/bmk540_*_"$arch".changes >"$work/lintian.txt" 2>&1 || lintian_status=$?
+lintian --fail-on error --display-info --pedantic "$work"/bmk540_*_"$arch".changes >"$work/lintian.txt" 2>&1 || lintian_status=$?
 grep -v "root privileges" "$work/lintian.txt" || true
 [ "$lintian_status" -eq 0 ] || fail "lintian reports errors"
 echo "ok: lintian: no errors ($(grep -c "^W: " "$work/lintian.txt" || true) warnings)"
