@@ -57,13 +57,7 @@ send_factory_settings() {
   wait_for_window "ORV Quillstrike" 3600 >"$work/id" || { tail -20 "$work/$name.log" >&2; fail "$name: no window"; }
   window=$(<"$work/id")
   wait_for_paint "$window" 60 || fail "$name: the window was not drawn"
-  xdotool key --window "$window" ctrl+w || fail "$name: cannot type into the window"
-  wait_for_window "^Brindlemark$" 60 >"$work/id" || fail "$name: no message after sending"
-  box=$(<"$work/id")
-  answer_box "$box" Return || fail "$name: cannot dismiss the message"
-  wait_for_file "$captures/job-1.bin" 60 || fail "$name: nothing reached the printer"
-  cmp "$captures/job-1.bin" "$work/factory.bin" || fail "$name: the printer received other bytes"
-  [ ! -e "$captures/job-2.bin" ] || fail "$name: more than one job"
+  send_and_compare "$window" "$captures" "$work/factory.bin" "$work/id" || fail "$name: sending the factory settings"
   close_and_decline "$window" 60 "$program" || fail "$name: the program did not close"
   status=0
   wait "$program" || status=$?

@@ -197,13 +197,7 @@ program=$!
 wait_for_window "ORV Quillstrike" 120 >"$work/id" || { tail -20 "$work/program.log" >&2; fail "no window"; }
 window=$(<"$work/id")
 wait_for_paint "$window" 60 || fail "the window was not drawn"
-xdotool key --window "$window" ctrl+w || fail "cannot type into the window"
-wait_for_window "^Brindlemark$" 60 >"$work/id" || fail "no message after sending"
-box=$(<"$work/id")
-answer_box "$box" Return || fail "cannot dismiss the message"
-wait_for_file "$captures/job-1.bin" 60 || fail "nothing reached the printer"
-cmp "$captures/job-1.bin" "$work/factory.bin" || fail "the printer received other bytes"
-[ ! -e "$captures/job-2.bin" ] || fail "more than one job"
+send_and_compare "$window" "$captures" "$work/factory.bin" "$work/id" || fail "sending the factory settings"
 # Help -> Contents (F1) opens the program's help window on the help file beside the executable.
 xdotool windowfocus --sync "$window"
 xdotool key F1

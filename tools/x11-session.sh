@@ -117,6 +117,20 @@ answer_box() {
   return 1
 }
 
+# Sends the settings with Ctrl+W, answers the message that follows, and checks that the printer
+# received exactly the bytes of file $3 as one job (job-1.bin in capture directory $2). $4 is a
+# scratch file: the waits run in this shell, not in a command substitution, which would hold off
+# a signal (and so the caller's clean-up) until it ended.
+send_and_compare() {
+  local window=$1 captures=$2 expected=$3 scratch=$4
+  xdotool key --window "$window" ctrl+w || { echo "cannot type into the window" >&2; return 1; }
+  wait_for_window "^Brindlemark$" 60 >"$scratch" || { echo "no message after sending" >&2; return 1; }
+  answer_box "$(<"$scratch")" Return || { echo "cannot dismiss the message" >&2; return 1; }
+  wait_for_file "$captures/job-1.bin" 60 || { echo "nothing reached the printer" >&2; return 1; }
+  cmp "$captures/job-1.bin" "$expected" || { echo "the printer received other bytes" >&2; return 1; }
+  [ ! -e "$captures/job-2.bin" ] || { echo "more than one job" >&2; return 1; }
+}
+
 # Closes bmk540 and waits up to $2 seconds for process $3 to end. Should it ask first (send or
 # save before exiting?), the answer is No: nothing more is to reach the printer or a file.
 close_and_decline() {
