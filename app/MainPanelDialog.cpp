@@ -68,7 +68,7 @@ MainPanelDialog::MainPanelDialog()
 MainPanelDialog::~MainPanelDialog() {
     m_accelerators.reset();
     // The pages are children of this window: their windows go before the window itself.
-    for (SettingsPage* page : m_pages)
+    for (OldSettingsPage* page : m_pages)
         page->DestroyWindow();
     DestroyWindow();
 }
@@ -137,7 +137,7 @@ void MainPanelDialog::CreatePages() {
     if (place.top() < displayTop)
         place.moveTop(displayTop);
     for (int i = 0; i < 7; ++i) {
-        SettingsPage* page = m_pages[i];
+        OldSettingsPage* page = m_pages[i];
         page->Create(this);
         page->GetSafeHwnd()->move(place.topLeft());
         page->GetSafeHwnd()->raise();
@@ -150,13 +150,13 @@ void MainPanelDialog::LoadAllPages(const settings::SettingsImage& image) {
     const bool wasLoading = m_loadingPages;
     m_loadingPages = true;
     const settings::SettingsImage source = image;
-    for (SettingsPage* page : m_pages)
+    for (OldSettingsPage* page : m_pages)
         page->LoadFromImage(source);
     m_loadingPages = wasLoading;
 }
 
 void MainPanelDialog::StoreAllPages(settings::SettingsImage& image) {
-    for (SettingsPage* page : m_pages)
+    for (OldSettingsPage* page : m_pages)
         page->StoreToImage(image);
 }
 
@@ -184,7 +184,7 @@ void MainPanelDialog::SetPrinterCommandEnabled(bool enabled) {
 }
 
 void MainPanelDialog::ShowOnlyPage(int index) {
-    for (SettingsPage* page : m_pages)
+    for (OldSettingsPage* page : m_pages)
         page->ShowWindow(false);
     m_pages[index]->ShowWindow(true);
     if (GetFocus() != Tabs())

@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/PrinterSelectDialog.h"
+#include "app/OldPrinterSelectDialog.h"
 #include "framework/AcceleratorFilter.h"
 #include "framework/CDialog.h"
 #include "pages/CPage_MSW1.h"
@@ -61,13 +61,13 @@ public:
     int DataChecksRun() const { return m_dataChecksRun; }
     TabControl* Tabs() const;
     int CurrentPageIndex() const;
-    SettingsPage& Page(int index) const { return *m_pages[index]; }
+    OldSettingsPage& Page(int index) const { return *m_pages[index]; }
     CPage_Select& SelectPageObject() { return m_pageSelect; }
     CPage_Param& ParamPage() { return m_pageParam; }
     IconMenu& Menu() { return m_menu; }
     PanelToolBar& ToolBar() { return m_toolBar; }
     PanelStatusBar& StatusBar() { return m_statusBar; }
-    PrinterSelectDialog& PrinterDialog() { return m_printerDlg; }
+    OldPrinterSelectDialog& PrinterDialog() { return m_printerDlg; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -96,7 +96,7 @@ private:
     void OnPageMsw4() { SelectPage(6); }
 
     IconMenu m_menu;
-    PrinterSelectDialog m_printerDlg;
+    OldPrinterSelectDialog m_printerDlg;
     CPage_MSW1 m_pageMsw1;
     CPage_MSW2 m_pageMsw2;
     CPage_MSW3 m_pageMsw3;
@@ -113,7 +113,7 @@ private:
     PanelToolBar m_toolBar;
     PanelStatusBar m_statusBar;
 
-    std::array<SettingsPage*, 7> m_pages;  // tab order: Select, Param, Param_2, MSW1..4
+    std::array<OldSettingsPage*, 7> m_pages;  // tab order: Select, Param, Param_2, MSW1..4
     std::unique_ptr<AcceleratorFilter> m_accelerators;
     bool m_loadingPages = false;
     bool m_inDataCheck = false;

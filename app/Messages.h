@@ -102,6 +102,14 @@ inline QString HelpPageMissing(const QString& page) {
     return QStringLiteral("%1 はヘルプファイルにありません。").arg(page);
 }
 
+// Numeric edits that fail the store's check.
+inline QString EnterInteger() {
+    return QStringLiteral("整数を入力してください。");
+}
+inline QString EnterIntegerInRange(int minimum, int maximum) {
+    return QStringLiteral("%1 から %2 までの整数を入力してください。").arg(minimum).arg(maximum);
+}
+
 // Status bar.
 inline QString StatusPrinter(const QString& name) {
     return QStringLiteral("プリンタ名： %1").arg(name);

@@ -7,10 +7,10 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
-#include "app/PrinterSelectDialog.h"
+#include "app/OldPrinterSelectDialog.h"
 #include "platform/PrinterSystem.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 
 namespace {
 
@@ -67,13 +67,13 @@ void BM_PrinterSelectFill(benchmark::State& state, int queues) {
     if (!Ready(state, queues))
         return;
     platform::SetPrinterSystemForTesting(nullptr);
-    ScriptedUser user;
+    OldScriptedUser user;
     int rows = 0;
     for (auto _ : state) {
-        PrinterSelectDialog dialog;
+        OldPrinterSelectDialog dialog;
         dialog.startupDone = 1;
         user.DriveDialog([&](CDialog& shown) {
-            rows = static_cast<PrinterSelectDialog&>(shown).printerList.GetItemCount();
+            rows = static_cast<OldPrinterSelectDialog&>(shown).printerList.GetItemCount();
             shown.OnCancel();
         });
         dialog.DoModal();

@@ -29,14 +29,14 @@ constexpr int kTextLimit = 9;
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CPage_Param, SettingsPage)
+BEGIN_MESSAGE_MAP(CPage_Param, OldSettingsPage)
 ON_CONTROL_RANGE(EN_CHANGE, IDC_CUT_SHEET, IDC_REAR_TRACTOR, OnChangeHeadCentring)
 END_MESSAGE_MAP()
 
-CPage_Param::CPage_Param() : SettingsPage(res::IDD_PARAM) {}
+CPage_Param::CPage_Param() : OldSettingsPage(res::IDD_PARAM) {}
 
 bool CPage_Param::OnInitDialog() {
-    SettingsPage::OnInitDialog();
+    OldSettingsPage::OnInitDialog();
     for (int id : {IDC_SPIN_CUT_SHEET, IDC_SPIN_FRONT_TRACTOR, IDC_SPIN_REAR_TRACTOR}) {
         if (auto* spin = qobject_cast<UpDownControl*>(GetDlgItem(id)))
             spin->SetRange(settings::kHeadCentringRange.min, settings::kHeadCentringRange.max);
@@ -45,7 +45,7 @@ bool CPage_Param::OnInitDialog() {
 }
 
 void CPage_Param::DoDataExchange(CDataExchange* pDX) {
-    SettingsPage::DoDataExchange(pDX);
+    OldSettingsPage::DoDataExchange(pDX);
     DDX_Choice(pDX, IDC_FONT1, settings::words::kFonts, m_values.font1, 20);
     DDX_Choice(pDX, IDC_FONT2, settings::words::kFonts, m_values.font2, 20);
     DDX_Choice(pDX, IDC_KANJI_TABLE, settings::words::kKanjiTables, m_values.kanjiTable, 20);
@@ -139,5 +139,5 @@ bool CPage_Param::OnCommand(int id, int code) {
         default:
             break;
     }
-    return SettingsPage::OnCommand(id, code);
+    return OldSettingsPage::OnCommand(id, code);
 }

@@ -1,14 +1,14 @@
 #pragma once
 #include <QString>
 
-#include "pages/SettingsPage.h"
+#include "pages/OldSettingsPage.h"
 #include "settings/PanelRules.h"
 
 // Parameter setting 1: fonts, kanji code table, postcard mode, paper set position and the
 // head-centring positions at paper intake. Typed positions are corrected while the edit has the
 // focus; a one-digit value that may still grow into a valid one is only flagged, and the flags
 // block saving and sending until CorrectHeadCentring has fixed them.
-class CPage_Param : public SettingsPage {
+class CPage_Param : public OldSettingsPage {
 public:
     CPage_Param();
 

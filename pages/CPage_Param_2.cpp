@@ -48,21 +48,21 @@ void DDX_Pitch(CDataExchange* pDX, int id, std::string& text) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CPage_Param_2, SettingsPage)
+BEGIN_MESSAGE_MAP(CPage_Param_2, OldSettingsPage)
 ON_EN_CHANGE(IDC_INTAKE_TIME, OnChangeIntakeTime)
 END_MESSAGE_MAP()
 
-CPage_Param_2::CPage_Param_2() : SettingsPage(res::IDD_PARAM2) {}
+CPage_Param_2::CPage_Param_2() : OldSettingsPage(res::IDD_PARAM2) {}
 
 bool CPage_Param_2::OnInitDialog() {
-    SettingsPage::OnInitDialog();
+    OldSettingsPage::OnInitDialog();
     if (auto* spin = qobject_cast<UpDownControl*>(GetDlgItem(IDC_SPIN_INTAKE_TIME)))
         spin->SetRange(kSeconds.min, kSeconds.max);
     return true;
 }
 
 void CPage_Param_2::DoDataExchange(CDataExchange* pDX) {
-    SettingsPage::DoDataExchange(pDX);
+    OldSettingsPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_INTAKE_TIME, m_values.intakeTime);
     DDV_MinMaxInt(pDX, m_values.intakeTime, kSeconds.min, kSeconds.max);
     QString returnTime = ReturnTimeText(m_values.returnTime);
@@ -125,5 +125,5 @@ bool CPage_Param_2::OnCommand(int id, int code) {
         default:
             break;
     }
-    return SettingsPage::OnCommand(id, code);
+    return OldSettingsPage::OnCommand(id, code);
 }

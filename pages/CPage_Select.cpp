@@ -43,14 +43,14 @@ void CopyOut(const std::array<std::uint8_t, N>& block, settings::SettingsImage& 
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CPage_Select, SettingsPage)
+BEGIN_MESSAGE_MAP(CPage_Select, OldSettingsPage)
 ON_BN_CLICKED(IDC_FORMAT_SETTINGS, OnFormatSettings)
 END_MESSAGE_MAP()
 
-CPage_Select::CPage_Select() : SettingsPage(res::IDD_SELECT) {}
+CPage_Select::CPage_Select() : OldSettingsPage(res::IDD_SELECT) {}
 
 void CPage_Select::DoDataExchange(CDataExchange* pDX) {
-    SettingsPage::DoDataExchange(pDX);
+    OldSettingsPage::DoDataExchange(pDX);
     DDX_Choice(pDX, IDC_REDUCTION, kReductionTexts, m_values.reduction, 30);
     DDX_Radio(pDX, IDC_MINCHO, m_values.typeface);
     DDX_Choice(pDX, IDC_FORMAT, settings::words::kFormats, m_values.format, 20);
@@ -121,5 +121,5 @@ bool CPage_Select::OnCommand(int id, int code) {
         default:
             break;
     }
-    return SettingsPage::OnCommand(id, code);
+    return OldSettingsPage::OnCommand(id, code);
 }

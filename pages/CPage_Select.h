@@ -2,14 +2,14 @@
 #include <QString>
 #include <cstdint>
 
-#include "pages/FormatSettingsDialog.h"
-#include "pages/SettingsPage.h"
+#include "pages/OldFormatSettingsDialog.h"
+#include "pages/OldSettingsPage.h"
 #include "settings/PanelRules.h"
 
 // Function select: typeface, hopper of the two-bin sheet feeder, reduced printing and the format
 // in use. The page carries the four format blocks through its format settings dialog, which alone
 // reads and writes the text inside them.
-class CPage_Select : public SettingsPage {
+class CPage_Select : public OldSettingsPage {
 public:
     CPage_Select();
 
@@ -27,6 +27,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    FormatSettingsDialog m_formatDialog;
+    OldFormatSettingsDialog m_formatDialog;
     settings::SelectValues m_values;
 };

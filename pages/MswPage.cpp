@@ -12,7 +12,7 @@ bool OnPage(const MswSwitch& s) {
 
 }  // namespace
 
-MswPage::MswPage(const MswLayout& layout) : SettingsPage(layout.templateId), m_layout(layout) {
+MswPage::MswPage(const MswLayout& layout) : OldSettingsPage(layout.templateId), m_layout(layout) {
     for (const MswSwitch& s : layout.switches) {
         if (OnPage(s))
             m_exchange.push_back(s.kind == MswSwitch::Radio ? -1 : 0);
@@ -60,5 +60,5 @@ bool MswPage::OnCommand(int id, int code) {
     const auto& ids = m_layout.notifyingIds;
     if (std::find(ids.begin(), ids.end(), id) != ids.end())
         SendDataCheck();
-    return SettingsPage::OnCommand(id, code);
+    return OldSettingsPage::OnCommand(id, code);
 }

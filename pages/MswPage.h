@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "pages/SettingsPage.h"
+#include "pages/OldSettingsPage.h"
 #include "settings/PanelRules.h"
 
 struct MswSwitch {
@@ -26,7 +26,7 @@ struct MswLayout {
     std::vector<int> notifyingIds;      // controls whose notices raise the data check
 };
 
-class MswPage : public SettingsPage {
+class MswPage : public OldSettingsPage {
 public:
     void LoadFromImage(const settings::SettingsImage& image) override;
     void StoreToImage(settings::SettingsImage& image) override;

@@ -1,21 +1,23 @@
 #pragma once
-#include "framework/CPropertyPage.h"
-#include "res/ResourceIds.h"
+#include <QWidget>
 
 namespace settings {
 class SettingsImage;
 }
 
-// A tab page that edits its own fields of the settings image.
-class SettingsPage : public CPropertyPage {
+// A tab page that edits its own fields of the settings image through the rules of settings/.
+// changed() tells the window that the user changed something; the window then stores every page
+// into its current image (the data check). Loading never emits it.
+class SettingsPage : public QWidget {
+    Q_OBJECT
 public:
-    using CPropertyPage::CPropertyPage;
-    // Decode the page's fields into its members, then show them.
-    virtual void LoadFromImage(const settings::SettingsImage& image) = 0;
-    // Read the controls (with their validations), then write the page's bytes, even after a failure.
-    virtual void StoreToImage(settings::SettingsImage& image) = 0;
+    using QWidget::QWidget;
+    // Shows the page's fields of the image.
+    virtual void load(const settings::SettingsImage& image) = 0;
+    // Reads the controls in order; the first that fails its check shows its message, takes the
+    // focus, and the fields not reached yet are written as last loaded or stored.
+    virtual void store(settings::SettingsImage& image) = 0;
 
-protected:
-    // Command 32805 to this page; the main window (its parent) collects every page.
-    void SendDataCheck() { SendCommand(res::ID_DATA_CHECK); }
+signals:
+    void changed();
 };

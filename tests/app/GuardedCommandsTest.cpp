@@ -147,7 +147,7 @@ TEST_P(FailedSendInside, SwitchOrExitNeverSavesOtherSettings) {
     user.AnswerBox(IDNO);  // the selection's own send first?
     user.AnswerBox(IDNO);  // and save first?
     user.DriveDialog([](CDialog& d) {
-        auto& dlg = static_cast<PrinterSelectDialog&>(d);
+        auto& dlg = static_cast<OldPrinterSelectDialog&>(d);
         dlg.printerList.SetItemState(dlg.printerList.FindItem(QStringLiteral("B")), LVIS_SELECTED,
                                      LVIS_SELECTED);
         dlg.OnOK();
@@ -233,7 +233,7 @@ TEST_F(GuardedCommands, PrinterCommandTakesTheChosenPrinterAndTheSendGoesThere) 
     printers.addPrinter(ModelPrinter("B", "USB002"));
     // B, the second row in name order, is chosen through the printer command.
     user.DriveDialog([](CDialog& d) {
-        auto& dlg = static_cast<PrinterSelectDialog&>(d);
+        auto& dlg = static_cast<OldPrinterSelectDialog&>(d);
         dlg.printerList.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
         dlg.OnOK();
     });

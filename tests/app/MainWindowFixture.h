@@ -8,7 +8,7 @@
 
 #include "app/MainPanelDialog.h"
 #include "platform/InMemoryPrinterSystem.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 
 // What the program's process exit becomes in tests.
 struct ProcessExitRequested {
@@ -34,7 +34,7 @@ protected:
     QString TempPath(const QString& name) const;
 
     platform::InMemoryPrinterSystem printers;
-    ScriptedUser user;
+    OldScriptedUser user;
     QTemporaryDir dir;
     std::unique_ptr<MainPanelDialog> main;
 };

@@ -5,7 +5,7 @@
 #include <QAbstractItemView>
 #include <QTest>
 
-#include "app/PrinterSelectDialog.h"
+#include "app/OldPrinterSelectDialog.h"
 #include "platform/InMemoryPrinterSystem.h"
 #include "platform/ProcessExit.h"
 #include "tests/app/MainWindowFixture.h"
@@ -32,8 +32,8 @@ protected:
         return MainWindowTest::ModelPrinter(name, device);
     }
     // Runs the dialog; the script sees it shown, with its rows.
-    int Run(std::function<void(PrinterSelectDialog&)> script) {
-        user.DriveDialog([&](CDialog& d) { script(static_cast<PrinterSelectDialog&>(d)); });
+    int Run(std::function<void(OldPrinterSelectDialog&)> script) {
+        user.DriveDialog([&](CDialog& d) { script(static_cast<OldPrinterSelectDialog&>(d)); });
         return dlg.DoModal();
     }
     // Runs the dialog expecting the program to end with status 1.
@@ -46,7 +46,7 @@ protected:
             EXPECT_EQ(exit.status, 1);
         }
     }
-    static std::vector<QString> Rows(PrinterSelectDialog& d, int column) {
+    static std::vector<QString> Rows(OldPrinterSelectDialog& d, int column) {
         std::vector<QString> rows;
         for (int i = 0; i < d.printerList.GetItemCount(); ++i)
             rows.push_back(d.printerList.GetItemText(i, column));
@@ -54,8 +54,8 @@ protected:
     }
 
     platform::InMemoryPrinterSystem printers;
-    ScriptedUser user;
-    PrinterSelectDialog dlg;
+    OldScriptedUser user;
+    OldPrinterSelectDialog dlg;
 };
 
 TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedWithTheirConnections) {
@@ -74,7 +74,7 @@ TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedWithTheirConnections) {
     closed.acceptingJobs = false;
     printers.addPrinter(closed);
     dlg.startupDone = 1;
-    EXPECT_EQ(Run([](PrinterSelectDialog& d) {
+    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
                   EXPECT_EQ(Rows(d, 0), (std::vector<QString>{"alpha", "Net", "Stopped", "Zeta"}));
                   // A connection to another scheduler shows that scheduler; a queue here its device.
                   EXPECT_EQ(Rows(d, 1), (std::vector<QString>{"file:", "printhost", "IP_10.0.0.9", "LPT1:"}));
@@ -104,7 +104,7 @@ TEST_F(PrinterSelect, OnePrinterAtStartUpIsTakenWithoutTheDialogAndShownLater) {
     EXPECT_EQ(dlg.printerName, QStringLiteral("Quill"));
     EXPECT_EQ(dlg.portName, QStringLiteral("USB001"));
     dlg.startupDone = 1;
-    EXPECT_EQ(Run([](PrinterSelectDialog& d) {
+    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
                   EXPECT_EQ(d.printerList.GetItemState(0, LVIS_SELECTED), LVIS_SELECTED);
                   d.OnCancel();
               }),
@@ -143,7 +143,7 @@ TEST_F(PrinterSelect, FileRowAmongTwoKeepsTheDialogAndOverwritesTheNames) {
     user.ExpectBox(QStringLiteral("接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他の"
                                   "プリンタに変更してください。"),
                    kCaption, MB_OK | MB_ICONINFORMATION, IDOK);
-    EXPECT_EQ(Run([](PrinterSelectDialog& d) {
+    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
                   d.OnOK();
                   EXPECT_FALSE(d.IsEnded());
                   d.OnCancel();
@@ -158,12 +158,12 @@ TEST_F(PrinterSelect, HeldPrinterIsPreselectedAndARemovedOneFallsBackToTheFirstR
     printers.addPrinter(Model("B"));
     dlg.startupDone = 1;
     dlg.printerName = QStringLiteral("B");
-    Run([](PrinterSelectDialog& d) {
+    Run([](OldPrinterSelectDialog& d) {
         EXPECT_EQ(d.printerList.GetNextItem(-1, LVNI_SELECTED), 1);
         d.OnCancel();
     });
     dlg.printerName = QStringLiteral("Gone");
-    Run([](PrinterSelectDialog& d) {
+    Run([](OldPrinterSelectDialog& d) {
         EXPECT_EQ(d.printerList.GetNextItem(-1, LVNI_SELECTED), 0);
         d.OnCancel();
     });
@@ -173,7 +173,7 @@ TEST_F(PrinterSelect, DoubleClickOnARowAcceptsAndOnNothingDoesNothing) {
     printers.addPrinter(Model("A"));
     printers.addPrinter(Model("B"));
     dlg.startupDone = 1;
-    EXPECT_EQ(Run([](PrinterSelectDialog& d) {
+    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
                   ShowAndActivate(d.GetSafeHwnd());
                   d.printerList.SetItemState(0, 0, LVIS_SELECTED);
                   auto* view = qobject_cast<QAbstractItemView*>(d.GetDlgItem(1069));

@@ -10,7 +10,7 @@
 #include "framework/AcceleratorFilter.h"
 #include "framework/CMenu.h"
 #include "tests/framework/TestDialogs.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -18,7 +18,7 @@ using namespace testing_support;
 namespace {
 
 TEST(Accelerators, CtrlKeysBecomeCommandsEvenInsideAnEdit) {
-    ScriptedUser user;
+    OldScriptedUser user;
     ProbeDialog dlg;
     ASSERT_TRUE(dlg.Create());
     CMenu menu;

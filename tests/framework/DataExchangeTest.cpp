@@ -7,7 +7,7 @@
 
 #include "framework/CWinApp.h"
 #include "tests/framework/TestDialogs.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -20,7 +20,7 @@ protected:
         ASSERT_TRUE(dlg.Create());
         ShowAndActivate(dlg.GetSafeHwnd());
     }
-    ScriptedUser user;
+    OldScriptedUser user;
     ProbeDialog dlg;
 };
 

@@ -17,7 +17,7 @@
 #include "framework/TrackbarControl.h"
 #include "framework/UpDownControl.h"
 #include "tests/framework/TestDialogs.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -31,7 +31,7 @@ protected:
         ShowAndActivate(dlg.GetSafeHwnd());
         dlg.commands.clear();
     }
-    ScriptedUser user;
+    OldScriptedUser user;
     ProbeDialog dlg;
 };
 
@@ -160,7 +160,7 @@ TEST_F(DialogControls, ListDoubleClickNotifiesEvenOnEmptySpace) {
 }
 
 TEST(DialogModal, InitThatEndsTheDialogSkipsTheLoop) {
-    ScriptedUser user;
+    OldScriptedUser user;
     ProbeDialog dlg;
     dlg.endInInit = true;
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
@@ -169,7 +169,7 @@ TEST(DialogModal, InitThatEndsTheDialogSkipsTheLoop) {
 }
 
 TEST(DialogModal, OkExchangesThenEndsAndEscCancels) {
-    ScriptedUser user;
+    OldScriptedUser user;
     ProbeDialog dlg;
     user.DriveDialog([](CDialog& d) {
         d.SetDlgItemText(10, QStringLiteral("123"));

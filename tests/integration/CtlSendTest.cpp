@@ -25,7 +25,7 @@
 #include "tests/support/CaptureListener.h"
 #include "tests/support/CraftedImages.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -294,7 +294,7 @@ protected:
     }
     // What the window sends after loading the file; the data check's range messages answered.
     void LoadAndSendInTheWindow(const QString& path, const SettingsImage& loaded) {
-        ScriptedUser user;
+        OldScriptedUser user;
         MainPanelDialog main;
         ASSERT_TRUE(main.Create());
         ShowAndActivate(main.GetSafeHwnd());
@@ -307,10 +307,10 @@ protected:
                        MB_OK | MB_ICONINFORMATION, IDOK);
         QTest::keyClick(main.GetSafeHwnd(), Qt::Key_W, Qt::ControlModifier);
     }
-    static void AnswerRangeMessages(ScriptedUser& user, const SettingsImage& image) {
+    static void AnswerRangeMessages(OldScriptedUser& user, const SettingsImage& image) {
         for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(image)) {
             const QString text = QString::fromStdString(settings::RangeMessage(refusal.range));
-            user.AnswerBox(IDOK, [text](const ShownBox& box) { EXPECT_EQ(box.text, text); });
+            user.AnswerBox(IDOK, [text](const OldShownBox& box) { EXPECT_EQ(box.text, text); });
         }
     }
 };

@@ -2,12 +2,12 @@
 // treats one connected to a file or to another scheduler.
 #include <gtest/gtest.h>
 
-#include "app/PrinterSelectDialog.h"
+#include "app/OldPrinterSelectDialog.h"
 #include "platform/PrinterSystem.h"
 #include "platform/ProcessExit.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 
 using namespace testing_support;
 
@@ -38,7 +38,7 @@ protected:
         dlg.startupDone = 1;
     }
     void TearDown() override { platform::SetExitHandlerForTesting({}); }
-    static std::vector<QString> Column(PrinterSelectDialog& d, int column) {
+    static std::vector<QString> Column(OldPrinterSelectDialog& d, int column) {
         std::vector<QString> rows;
         for (int i = 0; i < d.printerList.GetItemCount(); ++i)
             rows.push_back(d.printerList.GetItemText(i, column));
@@ -47,15 +47,15 @@ protected:
 
     PrivateCupsd cupsd;
     CaptureListener printer;
-    ScriptedUser user;
-    PrinterSelectDialog dlg;
+    OldScriptedUser user;
+    OldPrinterSelectDialog dlg;
 };
 
 TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesThatTakeJobsWithTheirServerOrDevice) {
     ASSERT_TRUE(
         cupsd.addQueue("Quill-Remote", "ipp://spool.example/printers/quill", PrivateCupsd::modelPpd()));
     user.DriveDialog([&](CDialog& d) {
-        auto& shown = static_cast<PrinterSelectDialog&>(d);
+        auto& shown = static_cast<OldPrinterSelectDialog&>(d);
         EXPECT_EQ(Column(shown, 0), (std::vector<QString>{"Quill-File", "Quill-Remote", "Quill-Socket"}));
         EXPECT_EQ(Column(shown, 1), (std::vector<QString>{"FILE:", "spool.example",
                                                           QString::fromStdString(printer.deviceUri())}));
@@ -69,7 +69,7 @@ TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesAndRefusesTheOneOnAFile) {
                                   "プリンタに変更してください。"),
                    kCaption, MB_OK | MB_ICONINFORMATION, IDOK);
     user.DriveDialog([&](CDialog& d) {
-        auto& shown = static_cast<PrinterSelectDialog&>(d);
+        auto& shown = static_cast<OldPrinterSelectDialog&>(d);
         EXPECT_EQ(Column(shown, 0), (std::vector<QString>{"Quill-File", "Quill-Socket"}));
         EXPECT_EQ(Column(shown, 1),
                   (std::vector<QString>{"FILE:", QString::fromStdString(printer.deviceUri())}));

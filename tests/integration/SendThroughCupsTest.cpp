@@ -12,7 +12,7 @@
 #include "platform/ProcessExit.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -61,7 +61,7 @@ protected:
     PrivateCupsd cupsd;
     CaptureListener printer;
     QTemporaryDir dir;
-    ScriptedUser user;
+    OldScriptedUser user;
     std::unique_ptr<MainPanelDialog> main;
 };
 

@@ -15,9 +15,9 @@
 #include "framework/EditControl.h"
 #include "framework/TrackbarControl.h"
 #include "framework/UpDownControl.h"
-#include "pages/FormatSettingsDialog.h"
+#include "pages/OldFormatSettingsDialog.h"
 #include "settings/FactoryImage.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -74,7 +74,7 @@ protected:
         ShowAndActivate(dialog.GetSafeHwnd());
     }
 
-    FormatSettingsDialog::BlockN& BlockN(int n) {
+    OldFormatSettingsDialog::BlockN& BlockN(int n) {
         return n == 1 ? dialog.m_block1 : n == 2 ? dialog.m_block2 : dialog.m_block3;
     }
     QWidget* Item(int id) { return dialog.GetDlgItem(id); }
@@ -94,8 +94,8 @@ protected:
         QTest::keyClick(Item(id), Qt::Key_V, Qt::ControlModifier);
     }
 
-    ScriptedUser user;
-    FormatSettingsDialog dialog;
+    OldScriptedUser user;
+    OldFormatSettingsDialog dialog;
 };
 
 TEST_F(FormatDialog, FactoryFormat0OpensOnItsValuesWithoutMargins) {

@@ -15,7 +15,7 @@
 #include "pages/CPage_MSW4.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/PageHost.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -83,7 +83,7 @@ QString CountryShown(const MswPage& page) {
 
 class MswPages : public ::testing::Test {
 protected:
-    ScriptedUser user;  // no page may show a message box
+    OldScriptedUser user;  // no page may show a message box
 };
 
 TEST_F(MswPages, CountryCodesShowAndStoreByTheTable) {

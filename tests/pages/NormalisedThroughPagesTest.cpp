@@ -22,7 +22,7 @@
 #include "settings/Normalised.h"
 #include "tests/support/CraftedImages.h"
 #include "tests/support/PageHost.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ struct Pages {
             page->StoreToImage(stored);
         return stored;
     }
-    std::vector<std::unique_ptr<SettingsPage>> pages;
+    std::vector<std::unique_ptr<OldSettingsPage>> pages;
     std::vector<std::unique_ptr<PageHost>> hosts;
 };
 
@@ -96,7 +96,7 @@ std::string Hex(const SettingsImage& image) {
 
 void ExpectPagesAgree(const std::vector<SettingsImage>& images) {
     for (const SettingsImage& image : images) {
-        ScriptedUser user;
+        OldScriptedUser user;
         const auto refusals = settings::DataCheckRefusals(image);
         for (const settings::RangeRefusal& refusal : refusals) {
             user.ExpectBox(QString::fromStdString(settings::RangeMessage(refusal.range)), AfxGetAppName(),

@@ -18,7 +18,7 @@
 #include "pages/CPage_Param_2.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/PageHost.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -91,7 +91,7 @@ protected:
     // The range message as a real box shows it: it takes the focus away from the page and
     // gives it back when it closes.
     void ExpectRangeMessageTakingFocus() {
-        user.AnswerBox(IDOK, [this](const ShownBox& box) {
+        user.AnswerBox(IDOK, [this](const OldShownBox& box) {
             EXPECT_EQ(box.text, kRangeMessage);
             EXPECT_EQ(box.caption, AfxGetAppName());
             EXPECT_EQ(box.style, MB_OK | MB_ICONEXCLAMATION);
@@ -106,7 +106,7 @@ protected:
 
     const QString kRangeMessage = QStringLiteral("2 から 5 までの整数を入力してください。");
 
-    ScriptedUser user;
+    OldScriptedUser user;
     GuardedHost host;
     CPage_Param_2 page;
 };

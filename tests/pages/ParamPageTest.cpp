@@ -19,7 +19,7 @@
 #include "pages/CPage_Param.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/PageHost.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -73,7 +73,7 @@ protected:
         };
     }
 
-    ScriptedUser user;
+    OldScriptedUser user;
     PageHost host;
     CPage_Param page;
     std::vector<QString> seenTexts;
@@ -361,7 +361,7 @@ TEST_F(ParamPage, CorrectionFixesEveryFlaggedEditAfterOneMessage) {
     ASSERT_EQ(page.CutSheetPending(), 1);
     ASSERT_EQ(page.RearTractorPending(), 1);
 
-    user.AnswerBox(IDOK, [this](const ShownBox& box) {
+    user.AnswerBox(IDOK, [this](const OldShownBox& box) {
         EXPECT_EQ(box.owner, &page);
         EXPECT_EQ(box.text, QStringLiteral("用紙吸入時ヘッドセンタリング位置の値が設定範囲を超えています。\n"
                                            "適正値に変更します。"));

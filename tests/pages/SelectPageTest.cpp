@@ -14,7 +14,7 @@
 #include "pages/CPage_Select.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/PageHost.h"
-#include "tests/support/ScriptedUser.h"
+#include "tests/support/OldScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -85,7 +85,7 @@ protected:
         host.storeOnDataCheck = true;
     }
 
-    ScriptedUser user;
+    OldScriptedUser user;
     PageHost host;
     CPage_Select page;
 };

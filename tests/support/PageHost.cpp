@@ -15,7 +15,7 @@ PageHost::PageHost() : current(settings::FactoryImage()) {
 
 PageHost::~PageHost() = default;
 
-void PageHost::Host(SettingsPage& page) {
+void PageHost::Host(OldSettingsPage& page) {
     m_page = &page;
     page.Create(this);
     page.GetSafeHwnd()->move(8, 8);

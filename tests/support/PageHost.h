@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "framework/CWnd.h"
-#include "pages/SettingsPage.h"
+#include "pages/OldSettingsPage.h"
 #include "settings/SettingsImage.h"
 
 class PageHost : public CWnd {
@@ -15,7 +15,7 @@ public:
     ~PageHost() override;
 
     // Creates the page inside the host, shows and activates the window.
-    void Host(SettingsPage& page);
+    void Host(OldSettingsPage& page);
 
     settings::SettingsImage current;
     int dataChecks = 0;
@@ -27,5 +27,5 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
-    SettingsPage* m_page = nullptr;
+    OldSettingsPage* m_page = nullptr;
 };

@@ -1,63 +1,70 @@
 #pragma once
 // A test's user: answers every message box, file dialog and modal dialog from a script and
 // records what was shown. Anything unexpected fails the test.
+#include <QMessageBox>
 #include <QString>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
 
-#include "framework/Services.h"
+#include "framework/Seams.h"
 
-class CDialog;
-class CWnd;
+class QDialog;
 
 struct ShownBox {
-    CWnd* owner;
+    QWidget* owner;
     QString text;
     QString caption;
-    UINT style;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
 };
 
-class ScriptedUser : public MessageBoxService, public FileDialogService, public ModalLoopService {
+class ScriptedUser : public seams::MessageBoxService,
+                     public seams::FileDialogService,
+                     public seams::ModalLoopService {
 public:
     ScriptedUser();
     ~ScriptedUser() override;
 
     // The next message box is answered with this button; check, if given, sees it first.
-    void AnswerBox(int answer, std::function<void(const ShownBox&)> check = {});
-    // The next message box must have this text, caption and style.
-    void ExpectBox(const QString& text, const QString& caption, UINT style, int answer);
+    void answerBox(QMessageBox::StandardButton answer, std::function<void(const ShownBox&)> check = {});
+    // The next message box must have this text, caption, icon and buttons.
+    void expectBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
+                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton answer);
+    // The next message box is a warning with OK (a range or correction message) with this text.
+    void expectWarning(const QString& text, const QString& caption);
     // The next file dialog ends with OK on this path, or is cancelled (nullopt).
-    void AnswerFileDialog(std::optional<QString> path,
-                          std::function<void(const FileDialogRequest&)> check = {});
-    // The next modal dialog is driven by this script once initialised; the script ends it.
-    void DriveDialog(std::function<void(CDialog&)> script);
+    void answerFileDialog(std::optional<QString> path,
+                          std::function<void(const seams::FileDialogRequest&)> check = {});
+    // The next modal dialog is shown and driven by this script; the script accepts or rejects it.
+    void driveDialog(std::function<void(QDialog&)> script);
 
-    const std::vector<ShownBox>& Boxes() const { return m_boxes; }
-    const std::vector<FileDialogRequest>& FileRequests() const { return m_fileRequests; }
-    int DialogsRun() const { return m_dialogsRun; }
-    void ClearRecords();
+    const std::vector<ShownBox>& boxes() const { return m_boxes; }
+    const std::vector<seams::FileDialogRequest>& fileRequests() const { return m_fileRequests; }
+    int dialogsRun() const { return m_dialogsRun; }
+    void clearRecords();
     // Fails the test for any scripted answer nobody asked for.
-    void VerifyAllUsed();
+    void verifyAllUsed();
 
-    int Show(CWnd* owner, const QString& text, const QString& caption, UINT style) override;
-    std::optional<QString> Run(const FileDialogRequest& request) override;
-    int Run(CDialog& dialog) override;
+    QMessageBox::StandardButton show(QWidget* owner, const QString& text, const QString& caption,
+                                     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) override;
+    std::optional<QString> run(const seams::FileDialogRequest& request) override;
+    int run(QDialog& dialog) override;
 
 private:
     struct BoxAnswer {
-        int answer;
+        QMessageBox::StandardButton answer;
         std::function<void(const ShownBox&)> check;
     };
     struct FileAnswer {
         std::optional<QString> path;
-        std::function<void(const FileDialogRequest&)> check;
+        std::function<void(const seams::FileDialogRequest&)> check;
     };
     std::deque<BoxAnswer> m_boxAnswers;
     std::deque<FileAnswer> m_fileAnswers;
-    std::deque<std::function<void(CDialog&)>> m_dialogScripts;
+    std::deque<std::function<void(QDialog&)>> m_dialogScripts;
     std::vector<ShownBox> m_boxes;
-    std::vector<FileDialogRequest> m_fileRequests;
+    std::vector<seams::FileDialogRequest> m_fileRequests;
     int m_dialogsRun = 0;
 };

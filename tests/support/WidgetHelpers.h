@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers the widget tests share: show a window so that focus works, type, click.
 #include <QString>
+#include <QWidget>
+#include <stdexcept>
 
 class CWnd;
 class QWidget;
@@ -17,5 +19,14 @@ void TypeReplacing(QWidget* edit, const QString& text);
 void Click(QWidget* button);
 // Chooses a drop-down list item as the user does (the keyboard on the closed list).
 void ChooseComboItem(QWidget* combo, int index);
+
+// The named child of a page or window; a missing one ends the test with a clear message.
+template <class T>
+T* Child(const QWidget* parent, const char* name) {
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        throw std::runtime_error(std::string("no child named ") + name);
+    return child;
+}
 
 }  // namespace testing_support

@@ -10,12 +10,12 @@
 // and a three-stop trackbar), the paper length and, except for format 0, the margins. The function
 // select page fills the block copies, decodes the chosen one, names the format and runs the
 // dialog; OK encodes the working values into the named block copy and nothing else.
-class FormatSettingsDialog : public CDialog {
+class OldFormatSettingsDialog : public CDialog {
 public:
     using Block0 = std::array<std::uint8_t, settings::kFormat0Size>;
     using BlockN = std::array<std::uint8_t, settings::kFormatNSize>;
 
-    FormatSettingsDialog();
+    OldFormatSettingsDialog();
 
     void DecodeFormat0(const Block0& block);
     void DecodeFormatN(const BlockN& block);

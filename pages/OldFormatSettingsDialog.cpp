@@ -1,4 +1,4 @@
-#include "pages/FormatSettingsDialog.h"
+#include "pages/OldFormatSettingsDialog.h"
 #include "pages/LeadingNumber.h"
 
 #include <algorithm>
@@ -75,7 +75,7 @@ bool IsDeadStart(int v, bool postcard) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(FormatSettingsDialog, CDialog)
+BEGIN_MESSAGE_MAP(OldFormatSettingsDialog, CDialog)
 ON_EN_CHANGE(1060, OnChangeFrontTractor)
 ON_EN_CHANGE(1200, OnChangeRearTractor)
 ON_EN_CHANGE(1062, OnChangeSheetGuide)
@@ -87,25 +87,25 @@ ON_EN_CHANGE(IDC_RIGHT_MARGIN, OnChangeRightMargin)
 ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
-FormatSettingsDialog::FormatSettingsDialog() : CDialog(res::IDD_FORMAT) {}
+OldFormatSettingsDialog::OldFormatSettingsDialog() : CDialog(res::IDD_FORMAT) {}
 
-void FormatSettingsDialog::DecodeFormat0(const Block0& block) {
+void OldFormatSettingsDialog::DecodeFormat0(const Block0& block) {
     settings::DecodeFormat0(block.data(), m_values);
 }
 
-void FormatSettingsDialog::DecodeFormatN(const BlockN& block) {
+void OldFormatSettingsDialog::DecodeFormatN(const BlockN& block) {
     settings::DecodeFormatN(block.data(), m_values);
 }
 
-void FormatSettingsDialog::EncodeFormat0(Block0& block) const {
+void OldFormatSettingsDialog::EncodeFormat0(Block0& block) const {
     settings::EncodeFormat0(m_values, block.data());
 }
 
-void FormatSettingsDialog::EncodeFormatN(BlockN& block) const {
+void OldFormatSettingsDialog::EncodeFormatN(BlockN& block) const {
     settings::EncodeFormatN(m_values, block.data());
 }
 
-void FormatSettingsDialog::DoDataExchange(CDataExchange* pDX) {
+void OldFormatSettingsDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     for (const IntakePath& path : kPaths) {
         DDX_Text(pDX, path.edit, m_values.*path.position);
@@ -118,7 +118,7 @@ void FormatSettingsDialog::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_RIGHT_MARGIN, m_values.rightMargin);
 }
 
-bool FormatSettingsDialog::OnInitDialog() {
+bool OldFormatSettingsDialog::OnInitDialog() {
     m_rightMarginPending = 0;
     CDialog::OnInitDialog();
     SetWindowText(QStringLiteral("書式の設定： ") + m_formatName);
@@ -150,38 +150,38 @@ bool FormatSettingsDialog::OnInitDialog() {
     return true;
 }
 
-bool FormatSettingsDialog::HasFocus(int id) const {
+bool OldFormatSettingsDialog::HasFocus(int id) const {
     QWidget* w = GetDlgItem(id);
     return w && GetFocus() == w;
 }
 
-int FormatSettingsDialog::EditValue(int id) const {
+int OldFormatSettingsDialog::EditValue(int id) const {
     return static_cast<int>(GetDlgItemInt(id, nullptr, true));
 }
 
-void FormatSettingsDialog::ReplaceText(int id, int value) {
+void OldFormatSettingsDialog::ReplaceText(int id, int value) {
     const QString text = QString::number(value);
     if (GetDlgItemText(id) != text)
         SetDlgItemText(id, text);
 }
 
-void FormatSettingsDialog::OnChangeFrontTractor() {
+void OldFormatSettingsDialog::OnChangeFrontTractor() {
     OnChangeIntake(0);
 }
-void FormatSettingsDialog::OnChangeRearTractor() {
+void OldFormatSettingsDialog::OnChangeRearTractor() {
     OnChangeIntake(1);
 }
-void FormatSettingsDialog::OnChangeSheetGuide() {
+void OldFormatSettingsDialog::OnChangeSheetGuide() {
     OnChangeIntake(2);
 }
-void FormatSettingsDialog::OnChangeSheetFeeder() {
+void OldFormatSettingsDialog::OnChangeSheetFeeder() {
     OnChangeIntake(3);
 }
-void FormatSettingsDialog::OnChangePostcard() {
+void OldFormatSettingsDialog::OnChangePostcard() {
     OnChangeIntake(4);
 }
 
-void FormatSettingsDialog::OnChangeIntake(int index) {
+void OldFormatSettingsDialog::OnChangeIntake(int index) {
     const IntakePath& path = kPaths[index];
     const QString text = GetDlgItemText(path.edit);
     int v = EditValue(path.edit);
@@ -209,7 +209,7 @@ void FormatSettingsDialog::OnChangeIntake(int index) {
         bar->SetPos(settings::NearestStop(v, path.postcard));
 }
 
-void FormatSettingsDialog::OnChangePaperLength() {
+void OldFormatSettingsDialog::OnChangePaperLength() {
     const QString text = GetDlgItemText(IDC_PAPER_LENGTH);
     int v = EditValue(IDC_PAPER_LENGTH);
     std::optional<int> target;
@@ -223,7 +223,7 @@ void FormatSettingsDialog::OnChangePaperLength() {
         ReplaceText(IDC_PAPER_LENGTH, *target);
 }
 
-void FormatSettingsDialog::OnChangeLeftMargin() {
+void OldFormatSettingsDialog::OnChangeLeftMargin() {
     const QString text = GetDlgItemText(IDC_LEFT_MARGIN);
     int v = EditValue(IDC_LEFT_MARGIN);
     const int right = EditValue(IDC_RIGHT_MARGIN);
@@ -254,7 +254,7 @@ void FormatSettingsDialog::OnChangeLeftMargin() {
         ReplaceText(IDC_LEFT_MARGIN, *target);
 }
 
-void FormatSettingsDialog::OnChangeRightMargin() {
+void OldFormatSettingsDialog::OnChangeRightMargin() {
     m_rightMarginPending = 0;
     const QString text = GetDlgItemText(IDC_RIGHT_MARGIN);
     int v = EditValue(IDC_RIGHT_MARGIN);
@@ -276,7 +276,7 @@ void FormatSettingsDialog::OnChangeRightMargin() {
         ReplaceText(IDC_RIGHT_MARGIN, *target);
 }
 
-void FormatSettingsDialog::OnHScroll(UINT, UINT, QWidget*) {
+void OldFormatSettingsDialog::OnHScroll(UINT, UINT, QWidget*) {
     // The trackbar being moved is the one with the focus (a click gives it the focus).
     QWidget* focus = GetFocus();
     for (const IntakePath& path : kPaths) {
@@ -288,7 +288,7 @@ void FormatSettingsDialog::OnHScroll(UINT, UINT, QWidget*) {
     }
 }
 
-void FormatSettingsDialog::OnOK() {
+void OldFormatSettingsDialog::OnOK() {
     if (m_rightMarginPending != 0) {
         MessageBox(this,
                    QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。"

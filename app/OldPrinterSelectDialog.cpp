@@ -1,4 +1,4 @@
-#include "app/PrinterSelectDialog.h"
+#include "app/OldPrinterSelectDialog.h"
 
 #include "app/BusyCursor.h"
 #include "app/Messages.h"
@@ -39,17 +39,17 @@ QString ChooseAnotherThanFile() {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(PrinterSelectDialog, CDialog)
+BEGIN_MESSAGE_MAP(OldPrinterSelectDialog, CDialog)
 ON_NOTIFY(NM_DBLCLK, IDC_PRINTER_LIST, OnDblclkPrinterList)
 END_MESSAGE_MAP()
 
-PrinterSelectDialog::PrinterSelectDialog() : CDialog(res::IDD_PRINTER_SELECT) {}
+OldPrinterSelectDialog::OldPrinterSelectDialog() : CDialog(res::IDD_PRINTER_SELECT) {}
 
-void PrinterSelectDialog::DoDataExchange(CDataExchange* pDX) {
+void OldPrinterSelectDialog::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PRINTER_LIST, printerList);
 }
 
-bool PrinterSelectDialog::OnInitDialog() {
+bool OldPrinterSelectDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     printerList.InsertColumn(0, QStringLiteral("プリンタ名"), LVCFMT_LEFT, 200);
     printerList.InsertColumn(1, QStringLiteral("接続先"), LVCFMT_LEFT, 90);
@@ -90,7 +90,7 @@ bool PrinterSelectDialog::OnInitDialog() {
     return true;
 }
 
-void PrinterSelectDialog::FillFromSpooler() {
+void OldPrinterSelectDialog::FillFromSpooler() {
     // The spooler is asked once; a spooler that cannot be asked lists no printer.
     const auto queues = [] {
         BusyCursor busy;
@@ -102,13 +102,13 @@ void PrinterSelectDialog::FillFromSpooler() {
         AddRow(QString::fromStdString(queue.name), QString::fromStdString(platform::QueuePort(queue)));
 }
 
-void PrinterSelectDialog::AddRow(const QString& name, const QString& port) {
+void OldPrinterSelectDialog::AddRow(const QString& name, const QString& port) {
     printerList.InsertItem(name);
     int row = printerList.FindItem(name);
     printerList.SetItemText(row, 1, port);
 }
 
-int PrinterSelectDialog::SelectedRow() const {
+int OldPrinterSelectDialog::SelectedRow() const {
     for (int row = 0; row < printerList.GetItemCount(); ++row) {
         if (printerList.GetItemState(row, LVIS_SELECTED))
             return row;
@@ -116,7 +116,7 @@ int PrinterSelectDialog::SelectedRow() const {
     return -1;
 }
 
-void PrinterSelectDialog::OnOK() {
+void OldPrinterSelectDialog::OnOK() {
     const int row = SelectedRow();
     if (row >= 0) {
         printerName = printerList.GetItemText(row, 0);
@@ -137,11 +137,11 @@ void PrinterSelectDialog::OnOK() {
     MessageBox(this, ChooseAnotherThanFile(), msg::Caption(), MB_OK | MB_ICONINFORMATION);
 }
 
-void PrinterSelectDialog::OnCancel() {
+void OldPrinterSelectDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
-void PrinterSelectDialog::OnDblclkPrinterList(NMHDR*, LRESULT* result) {
+void OldPrinterSelectDialog::OnDblclkPrinterList(NMHDR*, LRESULT* result) {
     if (printerList.GetNextItem(-1, LVNI_SELECTED) >= 0)
         OnOK();
     *result = 0;

@@ -6,9 +6,9 @@
 
 // Lists the printers that use the model's driver with their connection, and hands the chosen
 // one back. It ends the program when no usable printer exists.
-class PrinterSelectDialog : public CDialog {
+class OldPrinterSelectDialog : public CDialog {
 public:
-    PrinterSelectDialog();
+    OldPrinterSelectDialog();
 
     int startupDone = 0;
     int printerCount = 0;
