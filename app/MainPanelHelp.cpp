@@ -1,7 +1,7 @@
 // The help menu of the main window: the help file beside the executable and the version box.
 #include <QFileInfo>
 
-#include "app/AboutDialog.h"
+#include "app/OldAboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/MainPanelDialog.h"
 #include "app/Messages.h"
@@ -30,6 +30,6 @@ void MainPanelDialog::OnHelpContents() {
 }
 
 void MainPanelDialog::OnAppAbout() {
-    AboutDialog about;
+    OldAboutDialog about;
     about.DoModal();
 }

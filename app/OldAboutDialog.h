@@ -3,7 +3,7 @@
 #include "res/ResourceIds.h"
 
 // The version box: the model, the product name and the version; it closes with OK.
-class AboutDialog : public CDialog {
+class OldAboutDialog : public CDialog {
 public:
-    AboutDialog() : CDialog(res::IDD_ABOUTBOX) {}
+    OldAboutDialog() : CDialog(res::IDD_ABOUTBOX) {}
 };
