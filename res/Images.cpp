@@ -1,5 +1,6 @@
 #include "res/Images.h"
 
+#include <QBitmap>
 #include <QFile>
 
 // Q_INIT_RESOURCE must not be used inside a namespace.
@@ -39,6 +40,36 @@ QIcon LoadIconResource(int id) {
             icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+namespace {
+
+QIcon OnTransparentFace(const QPixmap& picture) {
+    QPixmap pixmap = picture;
+    pixmap.setMask(pixmap.createMaskFromColor(QColor(192, 192, 192)));
+    return QIcon(pixmap);
+}
+
+QIcon StripCell(int strip, int index) {
+    return OnTransparentFace(LoadBitmapResource(strip).copy(16 * index, 0, 16, 16));
+}
+
+}  // namespace
+
+QIcon AppIcon() {
+    return LoadIconResource(IDI_APP);
+}
+
+QIcon ToolbarIcon(int index) {
+    return StripCell(IDB_TOOLBAR, index);
+}
+
+QIcon MenuIcon(MenuImage image) {
+    return OnTransparentFace(LoadBitmapResource(static_cast<int>(image)));
+}
+
+QIcon TabIcon(int index) {
+    return StripCell(IDB_TABS, index);
 }
 
 }  // namespace res

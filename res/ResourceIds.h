@@ -1,4 +1,5 @@
 #pragma once
+#include "res/Images.h"
 // Resource and command identifiers shared by the main window, the pages and the bars.
 namespace res {
 
@@ -17,9 +18,6 @@ constexpr int IDD_PARAM2 = 183;
 
 // Menu, accelerators, icon and bitmaps.
 constexpr int IDR_MAINMENU = 142;
-constexpr int IDI_APP = 128;
-constexpr int IDB_TOOLBAR = 150;
-constexpr int IDB_TABS = 168;
 
 // Commands.
 constexpr int ID_APP_ABOUT = 16;
