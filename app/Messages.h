@@ -8,6 +8,71 @@ inline QString Caption() {
     return QStringLiteral("Brindlemark");
 }
 
+// The main window: title, tabs in page order, menus, toolbar tooltips.
+inline QString WindowTitle() {
+    return QStringLiteral("ORV Quillstrike 540QZ7 ブリンドルマーク");
+}
+inline QString TabCaption(int page) {
+    static const char* const captions[7] = {"機能選択", "パラメータ設定１", "パラメータ設定２", "ＭＳＷ１",
+                                            "ＭＳＷ２", "ＭＳＷ３",         "ＭＳＷ４"};
+    return QString::fromUtf8(captions[page]);
+}
+inline QString PageMenuItem(int page) {
+    static const char* const items[7] = {"機能選択(&K)",       "パラメータ設定１（&P）", "パラメータ設定２（&L）",
+                                         "メモリスイッチ１(&1)", "メモリスイッチ２(&2)",   "メモリスイッチ３(&3)",
+                                         "メモリスイッチ４(&4)"};
+    return QString::fromUtf8(items[page]);
+}
+inline QString FileMenu() {
+    return QStringLiteral("ファイル(&F)");
+}
+inline QString PageMenu() {
+    return QStringLiteral("メニュー(&M)");
+}
+inline QString HelpMenu() {
+    return QStringLiteral("ヘルプ(&H)");
+}
+inline QString LoadItem() {
+    return QStringLiteral("設定ファイルの読み込み(&O)...");
+}
+inline QString SaveItem() {
+    return QStringLiteral("設定ファイルへの書き込み(&S)...");
+}
+inline QString SendItem() {
+    return QStringLiteral("設定値をプリンタへ送信(&W)");
+}
+inline QString FactoryItem() {
+    return QStringLiteral("工場出荷設定を表示(&I)");
+}
+inline QString PrinterItem() {
+    return QStringLiteral("プリンタの選択(&C)...");
+}
+// The window manager's close key, shown as the item's key.
+inline QString ExitItem() {
+    return QStringLiteral("終了(&X)\tAlt+F4");
+}
+inline QString HelpContentsItem() {
+    return QStringLiteral("ヘルプ目次(&H)");
+}
+inline QString AboutItem() {
+    return QStringLiteral("バージョン情報(&A)...");
+}
+inline QString LoadTip() {
+    return QStringLiteral("設定ファイルの読み込み");
+}
+inline QString SaveTip() {
+    return QStringLiteral("設定ファイルへの書き込み");
+}
+inline QString SendTip() {
+    return QStringLiteral("設定値をプリンタへ送信");
+}
+inline QString FactoryTip() {
+    return QStringLiteral("工場出荷設定を表示");
+}
+inline QString PrinterTip() {
+    return QStringLiteral("プリンタの選択");
+}
+
 // Settings file.
 inline QString DiscardChanges() {
     return QStringLiteral("設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。");

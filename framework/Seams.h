@@ -16,7 +16,8 @@ public:
     virtual ~MessageBoxService() = default;
     // The button the user chose; Escape or closing gives Cancel when the box has one, else Ok.
     virtual QMessageBox::StandardButton show(QWidget* owner, const QString& text, const QString& caption,
-                                             QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) = 0;
+                                             QMessageBox::Icon icon,
+                                             QMessageBox::StandardButtons buttons) = 0;
 };
 
 struct FileDialogRequest {

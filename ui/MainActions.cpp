@@ -1,0 +1,74 @@
+#include "ui/MainActions.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "app/Messages.h"
+#include "res/Images.h"
+
+namespace {
+
+QAction* Command(QWidget* window, const QString& text, const QKeySequence& keys, const QIcon& icon,
+                 const QString& tip = {}) {
+    auto* action = new QAction(icon, text, window);
+    action->setShortcut(keys);
+    if (!tip.isEmpty())
+        action->setToolTip(tip);
+    window->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+MainActions CreateMainActions(QWidget* window) {
+    using res::MenuImage;
+    MainActions a{};
+    a.load = Command(window, msg::LoadItem(), Qt::CTRL | Qt::Key_O, res::ToolbarIcon(0), msg::LoadTip());
+    a.save = Command(window, msg::SaveItem(), Qt::CTRL | Qt::Key_S, res::ToolbarIcon(1), msg::SaveTip());
+    a.send = Command(window, msg::SendItem(), Qt::CTRL | Qt::Key_W, res::ToolbarIcon(2), msg::SendTip());
+    a.factory =
+        Command(window, msg::FactoryItem(), Qt::CTRL | Qt::Key_I, res::ToolbarIcon(3), msg::FactoryTip());
+    a.printer =
+        Command(window, msg::PrinterItem(), Qt::CTRL | Qt::Key_C, res::ToolbarIcon(4), msg::PrinterTip());
+    a.exit = Command(window, msg::ExitItem(), {}, {});
+    const Qt::Key pageKeys[7] = {Qt::Key_K, Qt::Key_P, Qt::Key_L, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
+    const MenuImage pageImages[7] = {MenuImage::SelectPage, MenuImage::ParamPage,  MenuImage::ParamPage,
+                                     MenuImage::SwitchPage, MenuImage::SwitchPage, MenuImage::SwitchPage,
+                                     MenuImage::SwitchPage};
+    for (int i = 0; i < 7; ++i)
+        a.pages[i] =
+            Command(window, msg::PageMenuItem(i), Qt::CTRL | pageKeys[i], res::MenuIcon(pageImages[i]));
+    a.helpContents = Command(window, msg::HelpContentsItem(), Qt::Key_F1, {});
+    a.about = Command(window, msg::AboutItem(), {}, {});
+    return a;
+}
+
+void FillMenuBar(QMenuBar* bar, const MainActions& a) {
+    QMenu* file = bar->addMenu(msg::FileMenu());
+    file->addActions({a.load, a.save});
+    file->addSeparator();
+    file->addActions({a.send, a.factory});
+    file->addSeparator();
+    file->addAction(a.printer);
+    file->addSeparator();
+    file->addAction(a.exit);
+    QMenu* pages = bar->addMenu(msg::PageMenu());
+    for (QAction* page : a.pages)
+        pages->addAction(page);
+    QMenu* help = bar->addMenu(msg::HelpMenu());
+    help->addAction(a.helpContents);
+    help->addSeparator();
+    help->addAction(a.about);
+}
+
+void FillToolBar(QToolBar* bar, const MainActions& a) {
+    bar->addSeparator();
+    bar->addActions({a.load, a.save});
+    bar->addSeparator();
+    bar->addAction(a.send);
+    bar->addSeparator();
+    bar->addAction(a.factory);
+    bar->addSeparator();
+    bar->addAction(a.printer);
+}
