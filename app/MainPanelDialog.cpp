@@ -45,11 +45,11 @@ constexpr TabInfo kTabs[7] = {
     {"ＭＳＷ２", 1}, {"ＭＳＷ３", 1},         {"ＭＳＷ４", 1},
 };
 
-struct MenuImage {
+struct MenuPicture {
     UINT command;
     int bitmap;
 };
-constexpr MenuImage kMenuImages[12] = {
+constexpr MenuPicture kMenuImages[12] = {
     {ID_LOAD_SETTINGS, 160}, {ID_SAVE_SETTINGS, 161}, {ID_FACTORY_SETTINGS, 163}, {ID_SELECT_PRINTER, 164},
     {ID_SEND_SETTINGS, 162}, {ID_PAGE_SELECT, 167},   {ID_PAGE_PARAM, 165},       {ID_PAGE_PARAM2, 165},
     {ID_PAGE_MSW1, 166},     {ID_PAGE_MSW2, 166},     {ID_PAGE_MSW3, 166},        {ID_PAGE_MSW4, 166},
@@ -91,7 +91,7 @@ bool MainPanelDialog::OnInitDialog() {
                            Qt::WindowCloseButtonHint);
 
     m_menu.LoadMenu(IDR_MAINMENU);
-    for (const MenuImage& item : kMenuImages)
+    for (const MenuPicture& item : kMenuImages)
         m_menu.SetItemImage(std::nullopt, item.command, item.bitmap);
     m_menu.SetCommandTarget(this);
     SetMenu(&m_menu);
