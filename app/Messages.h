@@ -18,9 +18,9 @@ inline QString TabCaption(int page) {
     return QString::fromUtf8(captions[page]);
 }
 inline QString PageMenuItem(int page) {
-    static const char* const items[7] = {"機能選択(&K)",       "パラメータ設定１（&P）", "パラメータ設定２（&L）",
-                                         "メモリスイッチ１(&1)", "メモリスイッチ２(&2)",   "メモリスイッチ３(&3)",
-                                         "メモリスイッチ４(&4)"};
+    static const char* const items[7] = {
+        "機能選択(&K)",         "パラメータ設定１（&P）", "パラメータ設定２（&L）", "メモリスイッチ１(&1)",
+        "メモリスイッチ２(&2)", "メモリスイッチ３(&3)",   "メモリスイッチ４(&4)"};
     return QString::fromUtf8(items[page]);
 }
 inline QString FileMenu() {
@@ -108,6 +108,28 @@ inline QString Sent() {
     return QStringLiteral("プリンタに設定値を送信しました。");
 }
 
+// Printer selection: the refusals; those that end the program say so.
+inline QString NoUsablePrinter() {
+    return QStringLiteral(
+        "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
+        "Brindlemarkを終了します。");
+}
+inline QString AllPrintersOnFile() {
+    return QStringLiteral(
+        "インストールされているプリンタの接続先がFILEのため設定値を送信できません。\n"
+        "プリンタ設定を確認してやり直してください。\n\nBrindlemarkを終了します。");
+}
+inline QString OnlyPrinterOnFile() {
+    return QStringLiteral(
+        "接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してやり直してください。\n\n"
+        "Brindlemarkを終了します。");
+}
+inline QString ChooseOtherThanFile() {
+    return QStringLiteral(
+        "接続先がFILEのため設定値を送信できません。\n"
+        "プリンタ設定を変更するか、他のプリンタに変更してください。");
+}
+
 // Guarded commands.
 inline QString SendBeforeSwitch() {
     return QStringLiteral(
@@ -173,6 +195,39 @@ inline QString EnterInteger() {
 }
 inline QString EnterIntegerInRange(int minimum, int maximum) {
     return QStringLiteral("%1 から %2 までの整数を入力してください。").arg(minimum).arg(maximum);
+}
+
+// Parameter setting 1: head-centring positions left at one digit.
+inline QString HeadCentringOutOfRange() {
+    return QStringLiteral(
+        "用紙吸入時ヘッドセンタリング位置の値が設定範囲を超えています。\n適正値に変更します。");
+}
+inline QString HeadCentringCaption() {
+    return QStringLiteral("パラメータ設定－用紙吸入時ヘッドセンタリング位置");
+}
+
+// The format settings dialog: its title, and the corrections it explains.
+inline QString FormatDialogTitle(const QString& formatName) {
+    return QStringLiteral("書式の設定： ") + formatName;
+}
+inline QString LeftMarginCaption() {
+    return QStringLiteral("レフトマージン幅");
+}
+inline QString LeftMarginNotBelowRight() {
+    return QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。適正値に変更します。");
+}
+inline QString RightMarginCaption() {
+    return QStringLiteral("ライトマージン幅");
+}
+inline QString RightMarginNotAboveLeft() {
+    return QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。適正値に変更します。");
+}
+// path: the paper path as the message names it (フロントトラクタ, はがき...).
+inline QString IntakePositionCaption(const QString& path) {
+    return path + QStringLiteral("吸入位置");
+}
+inline QString IntakePositionTooLow(const QString& path) {
+    return path + QStringLiteral("の吸入位置の値が下限を超えています。\n設定値を変更します。");
 }
 
 // Status bar.

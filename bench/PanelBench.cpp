@@ -1,4 +1,4 @@
-// DataCheck with all seven pages, and one send through a private CUPS scheduler compared with
+// The data check with all seven pages, and one send through a private CUPS scheduler compared with
 // `lp -o raw` of the same 190 bytes to the same queue.
 #include <benchmark/benchmark.h>
 
@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryFile>
 
-#include "app/MainPanelDialog.h"
+#include "app/MainWindow.h"
 #include "app/SettingsTransmission.h"
 #include "platform/InMemoryPrinterSystem.h"
 #include "platform/PrinterSystem.h"
@@ -27,10 +27,12 @@ platform::InMemoryPrinter ModelPrinter() {
 void BM_DataCheck(benchmark::State& state) {
     platform::InMemoryPrinterSystem printers({ModelPrinter()});
     platform::SetPrinterSystemForTesting(&printers);
-    MainPanelDialog panel;
-    panel.Create();
+    MainWindow window;
+    if (!window.start())
+        return state.SkipWithError("no printer chosen");
+    window.show();
     for (auto _ : state)
-        panel.DataCheck();
+        window.dataCheck();
     platform::SetPrinterSystemForTesting(nullptr);
 }
 BENCHMARK(BM_DataCheck)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -6,11 +6,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTreeWidget>
 
-#include "app/OldPrinterSelectDialog.h"
+#include "app/PrinterSelectDialog.h"
 #include "platform/PrinterSystem.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/ScriptedUser.h"
 
 namespace {
 
@@ -67,16 +68,16 @@ void BM_PrinterSelectFill(benchmark::State& state, int queues) {
     if (!Ready(state, queues))
         return;
     platform::SetPrinterSystemForTesting(nullptr);
-    OldScriptedUser user;
+    ScriptedUser user;
     int rows = 0;
     for (auto _ : state) {
-        OldPrinterSelectDialog dialog;
-        dialog.startupDone = 1;
-        user.DriveDialog([&](CDialog& shown) {
-            rows = static_cast<OldPrinterSelectDialog&>(shown).printerList.GetItemCount();
-            shown.OnCancel();
+        PrinterSelectDialog dialog;
+        dialog.startupDone = true;
+        user.driveDialog([&](QDialog& shown) {
+            rows = shown.findChild<QTreeWidget*>(QStringLiteral("printerList"))->topLevelItemCount();
+            shown.reject();
         });
-        dialog.DoModal();
+        dialog.run();
     }
     if (rows != queues / 10)
         state.SkipWithError("the dialog did not offer the model's queues");

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <cstring>
 
-#include "app/MainPanelDialog.h"
+#include "app/MainWindow.h"
 #include "platform/InMemoryPrinterSystem.h"
 #include "platform/PrinterSystem.h"
 
@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     printer.makeAndModel = "ORV Quillstrike 540QZ7";
     platform::InMemoryPrinterSystem printers({printer});
     platform::SetPrinterSystemForTesting(&printers);
-    MainPanelDialog panel;
-    panel.Create();
-    return ShowUntilExposed(app, panel.GetSafeHwnd());
+    MainWindow window;
+    if (!window.start())
+        return 1;
+    return ShowUntilExposed(app, &window);
 }

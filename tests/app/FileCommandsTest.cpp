@@ -2,25 +2,31 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QRadioButton>
 #include <QTest>
 
+#include "pages/NumericEdit.h"
 #include "settings/FactoryImage.h"
 #include "settings/SettingsFile.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/CraftedImages.h"
-#include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
 
 namespace {
 
 const QString kCaption = QStringLiteral("Brindlemark");
+const QString kSent = QStringLiteral("プリンタに設定値を送信しました。");
 const QString kNotSettings = QStringLiteral("このファイルは設定ファイルではありません。");
+const QString kHeadCentring =
+    QStringLiteral("用紙吸入時ヘッドセンタリング位置の値が設定範囲を超えています。\n適正値に変更します。");
+const QString kHeadCentringCaption = QStringLiteral("パラメータ設定－用紙吸入時ヘッドセンタリング位置");
 
 class FileCommands : public MainWindowTest {
 protected:
@@ -32,7 +38,7 @@ protected:
         file.write(bytes);
         return path;
     }
-    // A changed image (MSW2-6 on) that the pages can show.
+    // A changed image (MSW2-6 on, cut-sheet centring 55) that the pages can show.
     static settings::SettingsImage Changed() {
         settings::SettingsImage image = settings::FactoryImage();
         image[8] = 0x02;
@@ -40,8 +46,9 @@ protected:
         image[27] = '5';
         return image;
     }
+    bool SevenBitsShown() const { return Control<QRadioButton>(4, "switch6on")->isChecked(); }
     void ExpectFileDialog(bool open, std::optional<QString> answer) {
-        user.AnswerFileDialog(answer, [this, open](const FileDialogRequest& r) {
+        user.answerFileDialog(answer, [this, open](const seams::FileDialogRequest& r) {
             EXPECT_EQ(r.open, open);
             EXPECT_EQ(r.filterName, QStringLiteral("BM設定ファイル (*.dat)"));
             EXPECT_EQ(r.filterPattern, QStringLiteral("*.dat"));
@@ -57,21 +64,21 @@ protected:
 TEST_F(FileCommands, SaveWritesHeaderAndTheImageAndLoadBringsItBack) {
     LoadIntoPages(Changed());
     ExpectFileDialog(false, TempPath("a.dat"));
-    main->SendCommand(res::ID_SAVE_SETTINGS);
+    main->actions().save->trigger();
     QFile saved(TempPath("a.dat"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), SettingsFileBytes(Changed()));
-    EXPECT_EQ(main->FileBaseline(), Changed());
-    EXPECT_EQ(main->PrinterBaseline(), settings::FactoryImage());
+    EXPECT_EQ(main->fileBaseline(), Changed());
+    EXPECT_EQ(main->printerBaseline(), settings::FactoryImage());
 
     // Back to the factory settings, which is what the printer holds: the load asks nothing.
     LoadIntoPages(settings::FactoryImage());
     ExpectFileDialog(true, TempPath("a.dat"));
-    QTest::keyClick(main->GetSafeHwnd(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(main->CurrentImage(), Changed());
-    EXPECT_EQ(main->FileBaseline(), Changed());
-    EXPECT_TRUE(main->Page(4).IsDlgButtonChecked(1012));  // MSW2-6 shown on its page
-    EXPECT_EQ(main->Page(1).GetDlgItemText(1061), QStringLiteral("55"));
+    Press(Qt::Key_O);
+    EXPECT_EQ(main->currentImage(), Changed());
+    EXPECT_EQ(main->fileBaseline(), Changed());
+    EXPECT_TRUE(SevenBitsShown());
+    EXPECT_EQ(CutSheet()->text(), QStringLiteral("55"));
 }
 
 TEST_F(FileCommands, HeaderByteTwentyTwoRefusedTwentyThreeAcceptedLongerLoadsShorterRefused) {
@@ -90,72 +97,86 @@ TEST_F(FileCommands, HeaderByteTwentyTwoRefusedTwentyThreeAcceptedLongerLoadsSho
     for (const auto& c : cases) {
         LoadIntoPages(settings::FactoryImage());
         // Sent first, so the load asks nothing.
-        user.ExpectBox(QStringLiteral("プリンタに設定値を送信しました。"), kCaption,
-                       MB_OK | MB_ICONINFORMATION, IDOK);
-        main->SendCommand(res::ID_SEND_SETTINGS);
-        const settings::SettingsImage before = main->CurrentImage();
-        user.AnswerFileDialog(Write(c.name, c.bytes));
+        user.expectBox(kSent, kCaption, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
+        main->actions().send->trigger();
+        const settings::SettingsImage before = main->currentImage();
+        user.answerFileDialog(Write(c.name, c.bytes));
         if (!c.loads)
-            user.ExpectBox(kNotSettings, kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
-        main->SendCommand(res::ID_LOAD_SETTINGS);
-        EXPECT_EQ(main->CurrentImage(), c.loads ? Changed() : before) << c.name.toStdString();
-        EXPECT_EQ(main->Page(4).IsDlgButtonChecked(1012), c.loads) << c.name.toStdString();
+            user.expectWarning(kNotSettings, kCaption);
+        main->actions().load->trigger();
+        EXPECT_EQ(main->currentImage(), c.loads ? Changed() : before) << c.name.toStdString();
+        EXPECT_EQ(SevenBitsShown(), c.loads) << c.name.toStdString();
     }
 }
 
 TEST_F(FileCommands, LoadingTheSameSettingsAgainReplacesTheBaselineAndEnablesSend) {
     QString path = Write("same.dat", SettingsFileBytes(settings::FactoryImage()));
-    user.ExpectBox(QStringLiteral("プリンタに設定値を送信しました。"), kCaption, MB_OK | MB_ICONINFORMATION,
-                   IDOK);
-    main->SendCommand(res::ID_SEND_SETTINGS);
-    EXPECT_FALSE(SendEnabledInMenu());
-    const int checks = main->DataChecksRun();
-    user.AnswerFileDialog(path);  // equal to the printer baseline: no question
-    main->SendCommand(res::ID_LOAD_SETTINGS);
-    EXPECT_GT(main->DataChecksRun(), checks);
-    EXPECT_TRUE(SendEnabledInMenu());
-    EXPECT_TRUE(SendEnabledInToolbar());
+    user.expectBox(kSent, kCaption, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
+    main->actions().send->trigger();
+    EXPECT_FALSE(SendEnabled());
+    const int checks = main->dataChecksRun();
+    user.answerFileDialog(path);  // equal to the printer baseline: no question
+    main->actions().load->trigger();
+    EXPECT_GT(main->dataChecksRun(), checks);
+    EXPECT_TRUE(SendEnabled());
 }
 
 TEST_F(FileCommands, DecliningTheQuestionOrTheDialogChangesNothing) {
     LoadIntoPages(Changed());
-    user.AnswerBox(IDNO);
-    main->SendCommand(res::ID_LOAD_SETTINGS);
-    EXPECT_TRUE(user.FileRequests().empty());
-    user.AnswerBox(IDYES);
-    user.AnswerFileDialog(std::nullopt);
-    main->SendCommand(res::ID_LOAD_SETTINGS);
-    EXPECT_EQ(main->CurrentImage(), Changed());
-    user.AnswerFileDialog(std::nullopt);
-    main->SendCommand(res::ID_SAVE_SETTINGS);
-    EXPECT_EQ(main->FileBaseline(), settings::FactoryImage());
+    user.expectBox(QStringLiteral("設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。"),
+                   kCaption, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    main->actions().load->trigger();
+    EXPECT_TRUE(user.fileRequests().empty());
+    user.answerBox(QMessageBox::Yes);
+    user.answerFileDialog(std::nullopt);
+    main->actions().load->trigger();
+    EXPECT_EQ(main->currentImage(), Changed());
+    user.answerFileDialog(std::nullopt);
+    main->actions().save->trigger();
+    EXPECT_EQ(main->fileBaseline(), settings::FactoryImage());
 }
 
 TEST_F(FileCommands, PendingCorrectionBlocksTheSaveAndShowsPageOne) {
-    main->SelectPage(1);
-    QWidget* edit = main->Page(1).GetDlgItem(1061);
-    TypeReplacing(edit, QStringLiteral("5"));
-    main->SelectPage(0);
-    user.ExpectBox(
-        QStringLiteral(
-            "用紙吸入時ヘッドセンタリング位置の値が設定範囲を超えています。\n適正値に変更します。"),
-        QStringLiteral("パラメータ設定－用紙吸入時ヘッドセンタリング位置"), MB_OK | MB_ICONEXCLAMATION, IDOK);
-    QTest::keyClick(main->GetSafeHwnd(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(main->CurrentPageIndex(), 1);
-    EXPECT_EQ(main->Page(1).GetDlgItemText(1061), QStringLiteral("10"));
-    EXPECT_TRUE(user.FileRequests().empty());
+    main->selectPage(1);
+    TypeReplacing(CutSheet(), QStringLiteral("5"));
+    main->selectPage(0);
+    user.expectWarning(kHeadCentring, kHeadCentringCaption);
+    Press(Qt::Key_S);
+    EXPECT_EQ(main->currentPageIndex(), 1);
+    EXPECT_EQ(CutSheet()->text(), QStringLiteral("10"));
+    EXPECT_TRUE(user.fileRequests().empty());
+}
+
+// The user opens a file with cut-sheet centring "05" by Ctrl+O from inside that edit and, while
+// the file dialog is open, activates another window: the edit is still the window's focus, so the
+// loaded 5 is held back as a typed one would be.
+TEST_F(FileCommands, ALoadIntoTheFocusedEditOfAnInactiveWindowHoldsBackAOneDigitCentring) {
+    const QString path = Write("05.dat", SettingsFileBytes(With({{26, "05"}})));
+    main->selectPage(1);
+    FocusControl(CutSheet());
+    QWidget other;
+    user.answerFileDialog(path, [&other](const seams::FileDialogRequest&) { ShowAndActivate(&other); });
+    Press(Qt::Key_O);
+    ASSERT_NE(QApplication::activeWindow(), main.get());
+    EXPECT_EQ(CutSheet()->text(), QStringLiteral("5"));
+    ShowAndActivate(main.get());
+    ASSERT_EQ(QApplication::focusWidget(), CutSheet());
+    user.expectWarning(kHeadCentring, kHeadCentringCaption);
+    Press(Qt::Key_W);
+    EXPECT_TRUE(printers.documents().empty());
+    EXPECT_EQ(CutSheet()->text(), QStringLiteral("10"));
 }
 
 TEST_F(FileCommands, FailedWriteKeepsTheOldFileAndTheBaseline) {
     ExpectFileDialog(false, TempPath("keep.dat"));
-    main->SendCommand(res::ID_SAVE_SETTINGS);
+    main->actions().save->trigger();
     LoadIntoPages(Changed());
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.dat"));
-    user.AnswerFileDialog(TempPath("taken.dat"));
-    user.ExpectBox(QStringLiteral("設定ファイルの書き込みに失敗しました。"), kCaption, MB_OK | MB_ICONHAND,
-                   IDOK);
-    main->SendCommand(res::ID_SAVE_SETTINGS);
-    EXPECT_EQ(main->FileBaseline(), settings::FactoryImage());
+    user.answerFileDialog(TempPath("taken.dat"));
+    user.expectBox(QStringLiteral("設定ファイルの書き込みに失敗しました。"), kCaption, QMessageBox::Critical,
+                   QMessageBox::Ok, QMessageBox::Ok);
+    main->actions().save->trigger();
+    EXPECT_EQ(main->fileBaseline(), settings::FactoryImage());
     EXPECT_EQ(settings::LoadSettingsFile(TempPath("keep.dat").toStdString()), settings::FactoryImage());
 }
 
@@ -183,11 +204,11 @@ TEST_F(FileCommands, PermissionDeniedAsksForAnotherPlaceUntilItWorks) {
         "。\n"
         "設定ファイルの保存先を変更してやり直してください。");
     ExpectFileDialog(false, locked + "/x.dat");
-    user.ExpectBox(denied, kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
+    user.expectWarning(denied, kCaption);
     ExpectFileDialog(false, locked + "/y.dat");
-    user.ExpectBox(denied, kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
+    user.expectWarning(denied, kCaption);
     ExpectFileDialog(false, TempPath("ok.dat"));
-    main->SendCommand(res::ID_SAVE_SETTINGS);
+    main->actions().save->trigger();
     EXPECT_TRUE(QFile::exists(TempPath("ok.dat")));
     EXPECT_FALSE(QFile::exists(locked + "/x.dat"));
 }

@@ -3,6 +3,7 @@
 // the window is kept for the run, and a damaged file is reported as a missing one.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -96,7 +97,7 @@ protected:
 TEST_F(HelpWindowTest, EveryTopicOfTheContentsAndEveryLinkOfItsPagesLeadsToAPageOfTheFile) {
     InstallHelpFile();
     StartMainWindow();
-    QTest::keyClick(main->GetSafeHwnd(), Qt::Key_F1);
+    Press(Qt::Key_F1, Qt::NoModifier);
     HelpWindow* help = ShownHelpWindow();
     ASSERT_NE(help, nullptr);
     // The title from the file and its first page, both read in the file's code page.
@@ -153,7 +154,7 @@ TEST_F(HelpWindowTest, EveryTopicOfTheContentsAndEveryLinkOfItsPagesLeadsToAPage
 TEST_F(HelpWindowTest, TheIndexFindsAKeywordAndOpensItsTopic) {
     InstallHelpFile();
     StartMainWindow();
-    main->SendCommand(res::ID_HELP_CONTENTS);
+    main->actions().helpContents->trigger();
     HelpWindow* help = ShownHelpWindow();
     ASSERT_NE(help, nullptr);
     help->Tabs()->setCurrentIndex(1);
@@ -178,7 +179,7 @@ TEST_F(HelpWindowTest, TheIndexFindsAKeywordAndOpensItsTopic) {
 TEST_F(HelpWindowTest, TheWindowComesBackWithItsPageHistoryAndPlaceUntilTheMainWindowGoes) {
     InstallHelpFile();
     StartMainWindow();
-    main->SendCommand(res::ID_HELP_CONTENTS);
+    main->actions().helpContents->trigger();
     QPointer<HelpWindow> help = ShownHelpWindow();
     ASSERT_FALSE(help.isNull());
     const QUrl keys = HelpBrowser::PageUrl(QStringLiteral("keys.html"));
@@ -199,7 +200,7 @@ TEST_F(HelpWindowTest, TheWindowComesBackWithItsPageHistoryAndPlaceUntilTheMainW
     const QRect place = help->geometry();
     help->close();
     EXPECT_EQ(ShownHelpWindow(), nullptr);
-    main->SendCommand(res::ID_HELP_CONTENTS);
+    main->actions().helpContents->trigger();
     EXPECT_EQ(ShownHelpWindow(), help.data());
     EXPECT_EQ(help->Browser()->source(), keys);
     EXPECT_TRUE(help->ForwardAction()->isEnabled());
@@ -215,17 +216,17 @@ TEST_F(HelpWindowTest, AMissingOrDamagedFileIsReportedAndNoWindowShown) {
     InstallHelpFile();
     StartMainWindow();
     ASSERT_TRUE(QFile::remove(TempPath(QStringLiteral("bmk540.chm"))));  // gone since the start
-    user.ExpectBox(msg::HelpNotFound(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION, IDOK);
-    main->SendCommand(res::ID_HELP_CONTENTS);
+    user.expectWarning(msg::HelpNotFound(), msg::Caption());
+    main->actions().helpContents->trigger();
     // Cut anywhere: in the header, the directory, the compressed pages, near the end.
     for (const qsizetype cut : {qsizetype(0), qsizetype(90), qsizetype(600), qsizetype(4096), qsizetype(8000),
                                 size / 2, size - 800}) {
         InstallHelpFile(cut);
-        user.ExpectBox(msg::HelpNotFound(), msg::Caption(), MB_OK | MB_ICONEXCLAMATION, IDOK);
-        main->SendCommand(res::ID_HELP_CONTENTS);
+        user.expectWarning(msg::HelpNotFound(), msg::Caption());
+        main->actions().helpContents->trigger();
         EXPECT_EQ(ShownHelpWindow(), nullptr) << cut;
     }
-    EXPECT_EQ(user.Boxes().size(), 8u);
+    EXPECT_EQ(user.boxes().size(), 8u);
 }
 
 }  // namespace

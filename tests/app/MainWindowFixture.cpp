@@ -1,11 +1,13 @@
 #include "tests/app/MainWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 
+#include "pages/NumericEdit.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProcessExit.h"
-#include "tests/support/WidgetHelpers.h"
 
 MainWindowTest::MainWindowTest() {
     printers.addPrinter(ModelPrinter("Quill"));
@@ -32,24 +34,29 @@ platform::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name, 
 }
 
 void MainWindowTest::StartMainWindow() {
-    main = std::make_unique<MainPanelDialog>();
-    ASSERT_TRUE(main->Create());
-    testing_support::ShowAndActivate(main->GetSafeHwnd());
+    main = std::make_unique<MainWindow>();
+    ASSERT_TRUE(main->start());
+    testing_support::ShowAndActivate(main.get());
 }
 
-bool MainWindowTest::SendEnabledInMenu() {
-    return main->Menu().GetMenuState(res::ID_SEND_SETTINGS) == MF_ENABLED;
-}
-
-bool MainWindowTest::SendEnabledInToolbar() {
-    return main->ToolBar().IsButtonEnabled(res::ID_TB_SEND);
+bool MainWindowTest::SendEnabled() const {
+    return main->actions().send->isEnabled();
 }
 
 void MainWindowTest::LoadIntoPages(const settings::SettingsImage& image) {
-    main->LoadAllPages(image);
-    main->DataCheck();
+    main->loadAllPages(image);
+    main->dataCheck();
 }
 
 QString MainWindowTest::TempPath(const QString& name) const {
     return dir.filePath(name);
+}
+
+NumericEdit* MainWindowTest::CutSheet() const {
+    return Control<NumericEdit>(1, "cutSheet");
+}
+
+void MainWindowTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : main.get(), key, modifiers);
 }

@@ -6,9 +6,13 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/MainPanelDialog.h"
+#include "app/MainWindow.h"
+#include "pages/SettingsPage.h"
 #include "platform/InMemoryPrinterSystem.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/ScriptedUser.h"
+#include "tests/support/WidgetHelpers.h"
+
+class NumericEdit;
 
 // What the program's process exit becomes in tests.
 struct ProcessExitRequested {
@@ -25,16 +29,24 @@ protected:
     MainWindowTest();
     ~MainWindowTest() override;
 
-    // Creates the window (running its start-up) and shows it active.
+    // Creates the window, runs its start-up and shows it active.
     void StartMainWindow();
-    bool SendEnabledInMenu();
-    bool SendEnabledInToolbar();
+    // The command's state, the menu's and the toolbar's at once.
+    bool SendEnabled() const;
     // Sets the current image's bytes through the pages: load it, as a file would.
     void LoadIntoPages(const settings::SettingsImage& image);
     QString TempPath(const QString& name) const;
+    // A control of a page by its name.
+    template <class T = QWidget>
+    T* Control(int page, const char* name) const {
+        return testing_support::Child<T>(main->page(page), name);
+    }
+    NumericEdit* CutSheet() const;
+    // Presses a key where the user's keys go: the focused control, else the window.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
 
     platform::InMemoryPrinterSystem printers;
-    OldScriptedUser user;
+    ScriptedUser user;
     QTemporaryDir dir;
-    std::unique_ptr<MainPanelDialog> main;
+    std::unique_ptr<MainWindow> main;
 };

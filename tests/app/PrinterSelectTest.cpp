@@ -1,14 +1,20 @@
 // Printer selection on an in-memory spooler: which printers are listed, what the dialog shows and
-// returns, and the refusals that end the program.
+// returns, and the refusals that end the program; and the version box.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <QToolTip>
+#include <QTreeWidget>
 
-#include "app/OldPrinterSelectDialog.h"
+#include "app/AboutDialog.h"
+#include "app/PrinterSelectDialog.h"
 #include "platform/InMemoryPrinterSystem.h"
 #include "platform/ProcessExit.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -17,6 +23,49 @@ using platform::InMemoryPrinter;
 namespace {
 
 const QString kCaption = QStringLiteral("Brindlemark");
+const QString kNoUsablePrinter = QStringLiteral(
+    "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
+    "Brindlemarkを終了します。");
+const QString kAllOnFile = QStringLiteral(
+    "インストールされているプリンタの接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してや"
+    "り直してください。\n\nBrindlemarkを終了します。");
+const QString kOnlyOnFile = QStringLiteral(
+    "接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してやり直してください。\n\n"
+    "Brindlemarkを終了します。");
+const QString kChooseAnother = QStringLiteral(
+    "接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他のプリンタに変更してください。");
+
+struct ProcessExitRequested {
+    int status;
+};
+
+InMemoryPrinter Model(const std::string& name, const std::string& device = "USB001") {
+    InMemoryPrinter printer;
+    printer.name = name;
+    printer.device = device;
+    printer.makeAndModel = "ORV Quillstrike 540QZ7";
+    return printer;
+}
+
+QTreeWidget* List(const QDialog& d) {
+    return Child<QTreeWidget>(&d, "printerList");
+}
+
+std::vector<QString> Column(const QDialog& d, int column) {
+    std::vector<QString> rows;
+    for (int row = 0; row < List(d)->topLevelItemCount(); ++row)
+        rows.push_back(List(d)->topLevelItem(row)->text(column));
+    return rows;
+}
+
+int SelectedRow(const QDialog& d) {
+    const auto selected = List(d)->selectedItems();
+    return selected.size() == 1 ? List(d)->indexOfTopLevelItem(selected.first()) : -1;
+}
+
+QPoint RowCentre(const QDialog& d, int row) {
+    return List(d)->visualItemRect(List(d)->topLevelItem(row)).center();
+}
 
 class PrinterSelect : public ::testing::Test {
 protected:
@@ -28,37 +77,18 @@ protected:
         platform::SetPrinterSystemForTesting(nullptr);
         platform::SetExitHandlerForTesting({});
     }
-    static InMemoryPrinter Model(const std::string& name, const std::string& device = "USB001") {
-        return MainWindowTest::ModelPrinter(name, device);
-    }
-    // Runs the dialog; the script sees it shown, with its rows.
-    int Run(std::function<void(OldPrinterSelectDialog&)> script) {
-        user.DriveDialog([&](CDialog& d) { script(static_cast<OldPrinterSelectDialog&>(d)); });
-        return dlg.DoModal();
-    }
-    // Runs the dialog expecting the program to end with status 1.
-    void ExpectExit(const QString& text) {
-        user.ExpectBox(text, kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
-        try {
-            dlg.DoModal();
-            ADD_FAILURE() << "the program did not end";
-        } catch (const ProcessExitRequested& exit) {
-            EXPECT_EQ(exit.status, 1);
-        }
-    }
-    static std::vector<QString> Rows(OldPrinterSelectDialog& d, int column) {
-        std::vector<QString> rows;
-        for (int i = 0; i < d.printerList.GetItemCount(); ++i)
-            rows.push_back(d.printerList.GetItemText(i, column));
-        return rows;
+    // Runs the dialog; the script sees it shown and active, and ends it.
+    int run(std::function<void(QDialog&)> script) {
+        user.driveDialog(std::move(script));
+        return dialog.run();
     }
 
     platform::InMemoryPrinterSystem printers;
-    OldScriptedUser user;
-    OldPrinterSelectDialog dlg;
+    ScriptedUser user;
+    PrinterSelectDialog dialog;
 };
 
-TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedWithTheirConnections) {
+TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedAndEnterTakesThePreselectedRow) {
     printers.addPrinter(Model("Zeta", "LPT1:"));
     printers.addPrinter(Model("alpha", "file:"));
     InMemoryPrinter other = Model("Other");
@@ -73,119 +103,177 @@ TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedWithTheirConnections) {
     InMemoryPrinter closed = Model("Closed");
     closed.acceptingJobs = false;
     printers.addPrinter(closed);
-    dlg.startupDone = 1;
-    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
-                  EXPECT_EQ(Rows(d, 0), (std::vector<QString>{"alpha", "Net", "Stopped", "Zeta"}));
-                  // A connection to another scheduler shows that scheduler; a queue here its device.
-                  EXPECT_EQ(Rows(d, 1), (std::vector<QString>{"file:", "printhost", "IP_10.0.0.9", "LPT1:"}));
-                  EXPECT_EQ(d.GetSafeHwnd()->windowTitle(), QStringLiteral("プリンタの選択"));
-                  d.OnOK();  // the first row is preselected; "file:" is not "FILE:"
-              }),
-              IDOK);
-    EXPECT_EQ(dlg.printerName, QStringLiteral("alpha"));
-    EXPECT_EQ(dlg.portName, QStringLiteral("file:"));
-    EXPECT_EQ(dlg.printerCount, 4);
+    dialog.startupDone = true;
+    EXPECT_EQ(
+        run([](QDialog& d) {
+            EXPECT_EQ(d.windowTitle(), QStringLiteral("プリンタの選択"));
+            EXPECT_EQ(Child<QLabel>(&d, "prompt")->text(), QStringLiteral("プリンタを選択してください。"));
+            EXPECT_EQ(List(d)->headerItem()->text(0), QStringLiteral("プリンタ名"));
+            EXPECT_EQ(List(d)->headerItem()->text(1), QStringLiteral("接続先"));
+            EXPECT_EQ(Column(d, 0), (std::vector<QString>{"alpha", "Net", "Stopped", "Zeta"}));
+            // A connection to another scheduler shows that scheduler; a queue here its device.
+            EXPECT_EQ(Column(d, 1), (std::vector<QString>{"file:", "printhost", "IP_10.0.0.9", "LPT1:"}));
+            EXPECT_EQ(QApplication::focusWidget(), List(d));
+            EXPECT_EQ(SelectedRow(d), 0);
+            QTest::keyClick(List(d), Qt::Key_Return);  // "file:" is not "FILE:"
+        }),
+        QDialog::Accepted);
+    EXPECT_EQ(dialog.printerName(), QStringLiteral("alpha"));
+    EXPECT_EQ(dialog.portName(), QStringLiteral("file:"));
+    EXPECT_EQ(dialog.printerCount(), 4);
     EXPECT_EQ(printers.calls(), std::vector<std::string>{"Queues"}) << "one listing, nothing per queue";
 }
 
-TEST_F(PrinterSelect, SpoolerThatCannotBeAskedHasNoUsablePrinter) {
-    printers.addPrinter(Model("Quill"));
-    printers.setListingFails(true);
-    ExpectExit(QStringLiteral(
-        "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
-        "Brindlemarkを終了します。"));
+struct Refusal {
+    const char* name;
+    std::vector<std::string> devices;
+    bool listingFails;
+    bool startupDone;
+    QString text;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+    *out << refusal.name;
 }
+
+class PrinterSelectRefusal : public PrinterSelect, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(PrinterSelectRefusal, EndsTheProgramBeforeShowingTheDialog) {
+    const Refusal& refusal = GetParam();
+    for (std::size_t i = 0; i < refusal.devices.size(); ++i)
+        printers.addPrinter(Model("Q" + std::to_string(i), refusal.devices[i]));
+    printers.setListingFails(refusal.listingFails);
+    dialog.startupDone = refusal.startupDone;
+    user.expectWarning(refusal.text, kCaption);
+    try {
+        dialog.run();
+        ADD_FAILURE() << "the program did not end";
+    } catch (const ProcessExitRequested& exit) {
+        EXPECT_EQ(exit.status, 1);
+    }
+    EXPECT_EQ(user.dialogsRun(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , PrinterSelectRefusal,
+    ::testing::Values(Refusal{"SpoolerCannotBeAsked", {"USB001"}, true, false, kNoUsablePrinter},
+                      Refusal{"NoPrinter", {}, false, true, kNoUsablePrinter},
+                      Refusal{"OnlyPrinterOnFileAtStartUp", {"FILE:"}, false, false, kOnlyOnFile},
+                      Refusal{"OnlyPrinterOnFileLater", {"FILE:"}, false, true, kAllOnFile},
+                      Refusal{"AllOnFileAtStartUp", {"FILE:", "FILE:"}, false, false, kAllOnFile},
+                      Refusal{"AllOnFileLater", {"FILE:", "FILE:"}, false, true, kAllOnFile}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrinterSelect, OnePrinterAtStartUpIsTakenWithoutTheDialogAndShownLater) {
     printers.addPrinter(Model("Quill"));
-    dlg.startupDone = 0;
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(user.DialogsRun(), 0);
-    EXPECT_EQ(dlg.printerName, QStringLiteral("Quill"));
-    EXPECT_EQ(dlg.portName, QStringLiteral("USB001"));
-    dlg.startupDone = 1;
-    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
-                  EXPECT_EQ(d.printerList.GetItemState(0, LVIS_SELECTED), LVIS_SELECTED);
-                  d.OnCancel();
+    EXPECT_EQ(dialog.run(), QDialog::Accepted);
+    EXPECT_EQ(user.dialogsRun(), 0);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.printerName(), QStringLiteral("Quill"));
+    EXPECT_EQ(dialog.portName(), QStringLiteral("USB001"));
+    dialog.startupDone = true;
+    EXPECT_EQ(run([](QDialog& d) {
+                  EXPECT_EQ(SelectedRow(d), 0);
+                  d.reject();
               }),
-              IDCANCEL);
-}
-
-TEST_F(PrinterSelect, NoUsablePrinterEndsTheProgram) {
-    ExpectExit(QStringLiteral(
-        "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
-        "Brindlemarkを終了します。"));
-}
-
-TEST_F(PrinterSelect, OnlyPrinterOnFileEndsTheProgram) {
-    printers.addPrinter(Model("Quill", "FILE:"));
-    ExpectExit(QStringLiteral(
-        "接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してやり直してください。\n\n"
-        "Brindlemarkを終了します。"));
-}
-
-TEST_F(PrinterSelect, AllOnFileEndsTheProgramNowAndOnALaterRun) {
-    printers.addPrinter(Model("A", "FILE:"));
-    printers.addPrinter(Model("B", "FILE:"));
-    const QString text = QStringLiteral(
-        "インストールされているプリンタの接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してや"
-        "り直してください。"
-        "\n\nBrindlemarkを終了します。");
-    ExpectExit(text);
-    dlg.startupDone = 1;
-    ExpectExit(text);
+              QDialog::Rejected);
+    EXPECT_EQ(user.dialogsRun(), 1);
 }
 
 TEST_F(PrinterSelect, FileRowAmongTwoKeepsTheDialogAndOverwritesTheNames) {
     printers.addPrinter(Model("A", "FILE:"));
     printers.addPrinter(Model("B", "USB001"));
-    dlg.startupDone = 1;
-    user.ExpectBox(QStringLiteral("接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他の"
-                                  "プリンタに変更してください。"),
-                   kCaption, MB_OK | MB_ICONINFORMATION, IDOK);
-    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
-                  d.OnOK();
-                  EXPECT_FALSE(d.IsEnded());
-                  d.OnCancel();
+    dialog.startupDone = true;
+    user.expectBox(kChooseAnother, kCaption, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
+    EXPECT_EQ(run([](QDialog& d) {
+                  Click(Child<QPushButton>(&d, "ok"));
+                  EXPECT_TRUE(d.isVisible());
+                  Click(Child<QPushButton>(&d, "cancel"));
               }),
-              IDCANCEL);
-    EXPECT_EQ(dlg.printerName, QStringLiteral("A"));
-    EXPECT_EQ(dlg.portName, QStringLiteral("FILE:"));
+              QDialog::Rejected);
+    EXPECT_EQ(dialog.printerName(), QStringLiteral("A"));
+    EXPECT_EQ(dialog.portName(), QStringLiteral("FILE:"));
 }
 
-TEST_F(PrinterSelect, HeldPrinterIsPreselectedAndARemovedOneFallsBackToTheFirstRow) {
+TEST_F(PrinterSelect, HeldPrinterIsPreselectedAndEscapeKeepsIt) {
     printers.addPrinter(Model("A"));
     printers.addPrinter(Model("B"));
-    dlg.startupDone = 1;
-    dlg.printerName = QStringLiteral("B");
-    Run([](OldPrinterSelectDialog& d) {
-        EXPECT_EQ(d.printerList.GetNextItem(-1, LVNI_SELECTED), 1);
-        d.OnCancel();
-    });
-    dlg.printerName = QStringLiteral("Gone");
-    Run([](OldPrinterSelectDialog& d) {
-        EXPECT_EQ(d.printerList.GetNextItem(-1, LVNI_SELECTED), 0);
-        d.OnCancel();
+    // A removed printer falls back to the first row; Tab runs through list, OK and Cancel.
+    const std::pair<const char*, int> cases[] = {{"B", 1}, {"Gone", 0}};
+    for (const auto& [held, row] : cases) {
+        SCOPED_TRACE(held);
+        PrinterSelectDialog d;
+        d.startupDone = true;
+        d.setHeldPrinter(QString::fromLatin1(held), QStringLiteral("USB001"));
+        user.driveDialog([row = row](QDialog& shown) {
+            EXPECT_EQ(SelectedRow(shown), row);
+            EXPECT_EQ(List(shown)->currentItem(), List(shown)->topLevelItem(row));
+            for (const char* name : {"ok", "cancel", "printerList"}) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(name));
+            }
+            QTest::keyClick(List(shown), Qt::Key_Up);  // moving the selection chooses nothing yet
+            QTest::keyClick(List(shown), Qt::Key_Escape);
+        });
+        EXPECT_EQ(d.run(), QDialog::Rejected);
+        EXPECT_EQ(d.printerName(), QString::fromLatin1(held));
+        EXPECT_EQ(d.portName(), QStringLiteral("USB001"));
+    }
+}
+
+TEST_F(PrinterSelect, DoubleClickOnARowAcceptsAndWithNothingSelectedNothingIsTaken) {
+    printers.addPrinter(Model("A"));
+    printers.addPrinter(Model("B"));
+    dialog.startupDone = true;
+    user.expectWarning(QStringLiteral("プリンタが選択されていません。\nプリンタを選択してください。"),
+                       kCaption);
+    EXPECT_EQ(run([](QDialog& d) {
+                  QWidget* rows = List(d)->viewport();
+                  QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, RowCentre(d, 0));
+                  ASSERT_EQ(SelectedRow(d), -1);
+                  QTest::mouseDClick(rows, Qt::LeftButton, Qt::NoModifier, QPoint(5, rows->height() - 3));
+                  EXPECT_TRUE(d.isVisible());
+                  Click(Child<QPushButton>(&d, "ok"));  // the warning
+                  EXPECT_TRUE(d.isVisible());
+                  QTest::mouseClick(rows, Qt::LeftButton, Qt::NoModifier, RowCentre(d, 1));
+                  QTest::mouseDClick(rows, Qt::LeftButton, Qt::NoModifier, RowCentre(d, 1));
+              }),
+              QDialog::Accepted);
+    EXPECT_EQ(dialog.printerName(), QStringLiteral("B"));
+}
+
+TEST_F(PrinterSelect, LongConnectionIsElidedInTheMiddleAndShownWholeAsTooltip) {
+    const std::string address = "socket://127.0.0.1:9100";
+    printers.addPrinter(Model("Quill", address));
+    printers.addPrinter(Model("Quill-2"));
+    dialog.startupDone = true;
+    run([&](QDialog& d) {
+        QTreeWidget* list = List(d);
+        const QString whole = QString::fromStdString(address);
+        EXPECT_LT(list->header()->sectionSize(1), list->fontMetrics().horizontalAdvance(whole));
+        EXPECT_EQ(list->textElideMode(), Qt::ElideMiddle);
+        const QPoint cell = list->visualRect(list->model()->index(0, 1)).center();
+        QHelpEvent help(QEvent::ToolTip, cell, list->viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(list->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), whole);
+        QToolTip::hideText();
+        d.reject();
     });
 }
 
-TEST_F(PrinterSelect, DoubleClickOnARowAcceptsAndOnNothingDoesNothing) {
-    printers.addPrinter(Model("A"));
-    printers.addPrinter(Model("B"));
-    dlg.startupDone = 1;
-    EXPECT_EQ(Run([](OldPrinterSelectDialog& d) {
-                  ShowAndActivate(d.GetSafeHwnd());
-                  d.printerList.SetItemState(0, 0, LVIS_SELECTED);
-                  auto* view = qobject_cast<QAbstractItemView*>(d.GetDlgItem(1069));
-                  QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                                     QPoint(5, view->viewport()->height() - 3));
-                  EXPECT_FALSE(d.IsEnded());
-                  QRect row = view->visualRect(view->model()->index(1, 0));
-                  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-                  QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-              }),
-              IDOK);
-    EXPECT_EQ(dlg.printerName, QStringLiteral("B"));
+TEST(AboutDialog, ShowsTheModelProductAndVersionAndClosesWithEnter) {
+    ScriptedUser user;
+    AboutDialog about;
+    user.driveDialog([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("バージョン情報"));
+        EXPECT_EQ(Child<QLabel>(&d, "model")->text(), QStringLiteral("ORV Quillstrike 540QZ7"));
+        EXPECT_EQ(Child<QLabel>(&d, "productName")->text(), QStringLiteral("ブリンドルマーク"));
+        EXPECT_EQ(Child<QLabel>(&d, "version")->text(), QStringLiteral("Version 2.000"));
+        EXPECT_FALSE(Child<QLabel>(&d, "icon")->pixmap().isNull());
+        EXPECT_EQ(QApplication::focusWidget(), Child<QPushButton>(&d, "ok"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(seams::modalLoop().run(about), QDialog::Accepted);
 }
 
 }  // namespace

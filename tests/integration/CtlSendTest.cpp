@@ -2,6 +2,7 @@
 // the lines, exit codes and JSON, the bytes that arrive, and the same bytes as the window's.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -14,7 +15,7 @@
 #include <QThread>
 #include <map>
 
-#include "app/MainPanelDialog.h"
+#include "app/MainWindow.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
@@ -25,7 +26,7 @@
 #include "tests/support/CaptureListener.h"
 #include "tests/support/CraftedImages.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -294,24 +295,28 @@ protected:
     }
     // What the window sends after loading the file; the data check's range messages answered.
     void LoadAndSendInTheWindow(const QString& path, const SettingsImage& loaded) {
-        OldScriptedUser user;
-        MainPanelDialog main;
-        ASSERT_TRUE(main.Create());
-        ShowAndActivate(main.GetSafeHwnd());
-        ASSERT_EQ(main.PrinterName(), QStringLiteral("Quill-A"));
-        user.AnswerFileDialog(path);
+        ScriptedUser user;
+        MainWindow main;
+        ASSERT_TRUE(main.start());
+        ShowAndActivate(&main);
+        ASSERT_EQ(main.printerName(), QStringLiteral("Quill-A"));
+        user.answerFileDialog(path);
         AnswerRangeMessages(user, loaded);
-        QTest::keyClick(main.GetSafeHwnd(), Qt::Key_O, Qt::ControlModifier);
+        PressOnFocus(Qt::Key_O);
         AnswerRangeMessages(user, settings::Normalised(loaded));
-        user.ExpectBox(QStringLiteral("プリンタに設定値を送信しました。"), QStringLiteral("Brindlemark"),
-                       MB_OK | MB_ICONINFORMATION, IDOK);
-        QTest::keyClick(main.GetSafeHwnd(), Qt::Key_W, Qt::ControlModifier);
+        user.expectBox(QStringLiteral("プリンタに設定値を送信しました。"), QStringLiteral("Brindlemark"),
+                       QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
+        PressOnFocus(Qt::Key_W);
     }
-    static void AnswerRangeMessages(OldScriptedUser& user, const SettingsImage& image) {
-        for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(image)) {
-            const QString text = QString::fromStdString(settings::RangeMessage(refusal.range));
-            user.AnswerBox(IDOK, [text](const OldShownBox& box) { EXPECT_EQ(box.text, text); });
-        }
+    // Ctrl+key where the user's keys go: a range message may have moved the focus.
+    static void PressOnFocus(Qt::Key key) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    }
+    static void AnswerRangeMessages(ScriptedUser& user, const SettingsImage& image) {
+        for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(image))
+            user.expectWarning(QString::fromStdString(settings::RangeMessage(refusal.range)),
+                               QCoreApplication::applicationName());
     }
 };
 

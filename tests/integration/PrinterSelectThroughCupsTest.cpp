@@ -2,12 +2,17 @@
 // treats one connected to a file or to another scheduler.
 #include <gtest/gtest.h>
 
-#include "app/OldPrinterSelectDialog.h"
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/PrinterSelectDialog.h"
 #include "platform/PrinterSystem.h"
 #include "platform/ProcessExit.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/ScriptedUser.h"
+#include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
 
@@ -19,80 +24,82 @@ struct ExitRequested {
     int status;
 };
 
+std::vector<QString> Column(const QDialog& d, int column) {
+    const auto* list = Child<QTreeWidget>(&d, "printerList");
+    std::vector<QString> rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        rows.push_back(list->topLevelItem(row)->text(column));
+    return rows;
+}
+
+void ClickRow(const QDialog& d, int row) {
+    auto* list = Child<QTreeWidget>(&d, "printerList");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->topLevelItem(row)).center());
+}
+
 class PrinterSelectThroughCups : public ::testing::Test {
 protected:
     void SetUp() override {
         BMK_REQUIRE_PRIVATE_CUPSD();
         ASSERT_TRUE(printer.listening());
         ASSERT_TRUE(cupsd.start()) << cupsd.lastError().toStdString();
-        ASSERT_TRUE(cupsd.addQueue("Quill-Socket", QString::fromStdString(printer.deviceUri()),
-                                   PrivateCupsd::modelPpd()));
+        ASSERT_TRUE(cupsd.addQueue("Quill-Socket", device(), PrivateCupsd::modelPpd()));
         ASSERT_TRUE(cupsd.addQueue("Quill-File", "file:/dev/null", PrivateCupsd::modelPpd()));
-        ASSERT_TRUE(cupsd.addQueue("Other-Model", QString::fromStdString(printer.deviceUri()),
-                                   PrivateCupsd::otherModelPpd()));
-        ASSERT_TRUE(cupsd.addQueue("Quill-Rejecting", QString::fromStdString(printer.deviceUri()),
-                                   PrivateCupsd::modelPpd()));
+        ASSERT_TRUE(cupsd.addQueue("Other-Model", device(), PrivateCupsd::otherModelPpd()));
+        ASSERT_TRUE(cupsd.addQueue("Quill-Rejecting", device(), PrivateCupsd::modelPpd()));
         ASSERT_TRUE(cupsd.rejectJobs("Quill-Rejecting"));
         platform::SetPrinterSystemForTesting(nullptr);
         platform::SetExitHandlerForTesting([](int status) { throw ExitRequested{status}; });
-        dlg.startupDone = 1;
+        dialog.startupDone = true;
     }
     void TearDown() override { platform::SetExitHandlerForTesting({}); }
-    static std::vector<QString> Column(OldPrinterSelectDialog& d, int column) {
-        std::vector<QString> rows;
-        for (int i = 0; i < d.printerList.GetItemCount(); ++i)
-            rows.push_back(d.printerList.GetItemText(i, column));
-        return rows;
-    }
+    QString device() const { return QString::fromStdString(printer.deviceUri()); }
 
     PrivateCupsd cupsd;
     CaptureListener printer;
-    OldScriptedUser user;
-    OldPrinterSelectDialog dlg;
+    ScriptedUser user;
+    PrinterSelectDialog dialog;
 };
 
 TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesThatTakeJobsWithTheirServerOrDevice) {
     ASSERT_TRUE(
         cupsd.addQueue("Quill-Remote", "ipp://spool.example/printers/quill", PrivateCupsd::modelPpd()));
-    user.DriveDialog([&](CDialog& d) {
-        auto& shown = static_cast<OldPrinterSelectDialog&>(d);
-        EXPECT_EQ(Column(shown, 0), (std::vector<QString>{"Quill-File", "Quill-Remote", "Quill-Socket"}));
-        EXPECT_EQ(Column(shown, 1), (std::vector<QString>{"FILE:", "spool.example",
-                                                          QString::fromStdString(printer.deviceUri())}));
-        shown.OnCancel();
+    user.driveDialog([&](QDialog& d) {
+        EXPECT_EQ(Column(d, 0), (std::vector<QString>{"Quill-File", "Quill-Remote", "Quill-Socket"}));
+        EXPECT_EQ(Column(d, 1), (std::vector<QString>{"FILE:", "spool.example", device()}));
+        Click(Child<QPushButton>(&d, "cancel"));
     });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.run(), QDialog::Rejected);
 }
 
 TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesAndRefusesTheOneOnAFile) {
-    user.ExpectBox(QStringLiteral("接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他の"
+    user.expectBox(QStringLiteral("接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他の"
                                   "プリンタに変更してください。"),
-                   kCaption, MB_OK | MB_ICONINFORMATION, IDOK);
-    user.DriveDialog([&](CDialog& d) {
-        auto& shown = static_cast<OldPrinterSelectDialog&>(d);
-        EXPECT_EQ(Column(shown, 0), (std::vector<QString>{"Quill-File", "Quill-Socket"}));
-        EXPECT_EQ(Column(shown, 1),
-                  (std::vector<QString>{"FILE:", QString::fromStdString(printer.deviceUri())}));
-        shown.printerList.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-        shown.OnOK();
-        EXPECT_FALSE(shown.IsEnded());
-        EXPECT_EQ(shown.printerName, QStringLiteral("Quill-File"));
-        shown.printerList.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
-        shown.OnOK();
+                   kCaption, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
+    user.driveDialog([&](QDialog& d) {
+        EXPECT_EQ(Column(d, 0), (std::vector<QString>{"Quill-File", "Quill-Socket"}));
+        EXPECT_EQ(Column(d, 1), (std::vector<QString>{"FILE:", device()}));
+        ClickRow(d, 0);
+        Click(Child<QPushButton>(&d, "ok"));
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(dialog.printerName(), QStringLiteral("Quill-File"));
+        ClickRow(d, 1);
+        Click(Child<QPushButton>(&d, "ok"));
     });
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.printerName, QStringLiteral("Quill-Socket"));
-    EXPECT_EQ(dlg.printerCount, 2);
+    EXPECT_EQ(dialog.run(), QDialog::Accepted);
+    EXPECT_EQ(dialog.printerName(), QStringLiteral("Quill-Socket"));
+    EXPECT_EQ(dialog.printerCount(), 2);
 
     // With only the file-connected queue left, the program ends.
     ASSERT_TRUE(cupsd.removeQueue("Quill-Socket"));
-    user.ExpectBox(
+    user.expectWarning(
         QStringLiteral("接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してやり直して"
                        "ください。\n\nBrindlemarkを終了します。"),
-        kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
+        kCaption);
+    PrinterSelectDialog atStartUp;
     try {
-        dlg.startupDone = 0;
-        dlg.DoModal();
+        atStartUp.run();
         ADD_FAILURE() << "the program did not end";
     } catch (const ExitRequested& exit) {
         EXPECT_EQ(exit.status, 1);

@@ -1,18 +1,21 @@
 // The whole program against a real private scheduler: what reaches the printer's socket.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/MainPanelDialog.h"
+#include "app/MainWindow.h"
+#include "pages/NumericEdit.h"
+#include "pages/SettingsPage.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/PrinterSystem.h"
 #include "platform/ProcessExit.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
@@ -39,72 +42,76 @@ protected:
         platform::SetPrinterSystemForTesting(nullptr);
         platform::SetExecutableDirectoryForTesting(dir.path());
         platform::SetExitHandlerForTesting([](int status) { throw ExitRequested{status}; });
-        main = std::make_unique<MainPanelDialog>();
-        ASSERT_TRUE(main->Create());
-        ShowAndActivate(main->GetSafeHwnd());
-        ASSERT_EQ(main->PrinterName(), QStringLiteral("Quill"));
+        main = std::make_unique<MainWindow>();
+        ASSERT_TRUE(main->start());
+        ShowAndActivate(main.get());
+        ASSERT_EQ(main->printerName(), QStringLiteral("Quill"));
     }
     void TearDown() override {
         main.reset();
         platform::SetExecutableDirectoryForTesting(QString());
         platform::SetExitHandlerForTesting({});
     }
+    NumericEdit* CutSheet() const { return Child<NumericEdit>(main->page(1), "cutSheet"); }
     void ChangeCutSheetTo55() {
-        main->SelectPage(1);
-        TypeReplacing(main->Page(1).GetDlgItem(1061), QStringLiteral("55"));
+        main->selectPage(1);
+        TypeReplacing(CutSheet(), QStringLiteral("55"));
+    }
+    void ExpectSent() {
+        user.expectBox(QStringLiteral("プリンタに設定値を送信しました。"), kCaption, QMessageBox::Information,
+                       QMessageBox::Ok, QMessageBox::Ok);
     }
     void ExpectNotAvailableThenCancel() {
-        user.ExpectBox(kNotAvailable, kCaption, MB_OK | MB_ICONEXCLAMATION, IDOK);
-        user.AnswerBox(IDCANCEL);  // "send before switching printer?"
+        user.expectWarning(kNotAvailable, kCaption);
+        user.answerBox(QMessageBox::Cancel);  // "send before switching printer?"
     }
+    void Send() { main->actions().send->trigger(); }
 
     PrivateCupsd cupsd;
     CaptureListener printer;
     QTemporaryDir dir;
-    OldScriptedUser user;
-    std::unique_ptr<MainPanelDialog> main;
+    ScriptedUser user;
+    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(SendThroughCups, CtrlWDeliversExactlyTheCurrentImageAsOneRawJob) {
     ChangeCutSheetTo55();
-    user.ExpectBox(QStringLiteral("プリンタに設定値を送信しました。"), kCaption, MB_OK | MB_ICONINFORMATION,
-                   IDOK);
-    QTest::keyClick(main->Page(1).GetDlgItem(1061), Qt::Key_W, Qt::ControlModifier);
+    ExpectSent();
+    QTest::keyClick(CutSheet(), Qt::Key_W, Qt::ControlModifier);
     ASSERT_TRUE(printer.waitForJobs(1, 30s));
     const auto jobs = printer.jobs();
     ASSERT_EQ(jobs[0].size(), 190u);
-    EXPECT_TRUE(std::equal(jobs[0].begin(), jobs[0].end(), main->CurrentImage().data()));
+    EXPECT_TRUE(std::equal(jobs[0].begin(), jobs[0].end(), main->currentImage().data()));
     EXPECT_EQ(jobs[0][26], '5');
     ASSERT_TRUE(cupsd.waitForCompletedJobs("Quill", 1, 30000));
     EXPECT_EQ(cupsd.completedJobs("Quill").front().title, "Brindlemark Status Write");
 
     // Sent again once the command is enabled: the same bytes.
-    TypeReplacing(main->Page(1).GetDlgItem(1061), QStringLiteral("40"));
-    TypeReplacing(main->Page(1).GetDlgItem(1061), QStringLiteral("55"));
-    user.ExpectBox(QStringLiteral("プリンタに設定値を送信しました。"), kCaption, MB_OK | MB_ICONINFORMATION,
-                   IDOK);
-    main->SendCommand(res::ID_SEND_SETTINGS);
+    TypeReplacing(CutSheet(), QStringLiteral("40"));
+    TypeReplacing(CutSheet(), QStringLiteral("55"));
+    ExpectSent();
+    Send();
     ASSERT_TRUE(printer.waitForJobs(2, 30s));
     EXPECT_EQ(printer.jobs()[1], jobs[0]);
 }
 
 TEST_F(SendThroughCups, RejectingDeletedOrStoppedSchedulerIsNotAvailable) {
     ChangeCutSheetTo55();
-    const settings::SettingsImage baseline = main->PrinterBaseline();
+    const settings::SettingsImage baseline = main->printerBaseline();
     ASSERT_TRUE(cupsd.rejectJobs("Quill"));
     ExpectNotAvailableThenCancel();
-    main->SendCommand(res::ID_SEND_SETTINGS);
-    EXPECT_EQ(main->PrinterBaseline(), baseline);
+    Send();
+    EXPECT_EQ(main->printerBaseline(), baseline);
 
     ASSERT_TRUE(cupsd.removeQueue("Quill"));
     ExpectNotAvailableThenCancel();
-    main->SendCommand(res::ID_SEND_SETTINGS);
-    EXPECT_EQ(main->PrinterBaseline(), baseline);
+    Send();
+    EXPECT_EQ(main->printerBaseline(), baseline);
 
     cupsd.stop();
     ExpectNotAvailableThenCancel();
-    main->SendCommand(res::ID_SEND_SETTINGS);
-    EXPECT_EQ(main->PrinterBaseline(), baseline);
+    Send();
+    EXPECT_EQ(main->printerBaseline(), baseline);
     EXPECT_TRUE(printer.jobs().empty());
 }
 
@@ -116,9 +123,9 @@ TEST_F(SendThroughCups, HungSchedulerFailsTheSendWithinTheBound) {
     ExpectNotAvailableThenCancel();
     QElapsedTimer timer;
     timer.start();
-    main->SendCommand(res::ID_SEND_SETTINGS);
+    Send();
     EXPECT_LT(timer.elapsed(), 10000) << "CUPS alone would wait 30 s";
-    EXPECT_EQ(user.Boxes().size(), 2u);
+    EXPECT_EQ(user.boxes().size(), 2u);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(printer.jobs().empty());
 }

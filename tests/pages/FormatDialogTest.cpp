@@ -1,44 +1,31 @@
-// Format settings dialog: opening on a block, the corrections while typing, the trackbars, the
-// checks on OK and what OK and Cancel write into the block copies.
+// Format settings dialog: opening on a block, the corrections while typing, the sliders, the
+// checks on OK and what OK and Cancel write into the blocks.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
-#include <algorithm>
+#include <QToolButton>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "framework/CWinApp.h"
-#include "framework/EditControl.h"
-#include "framework/TrackbarControl.h"
-#include "framework/UpDownControl.h"
-#include "pages/OldFormatSettingsDialog.h"
-#include "settings/FactoryImage.h"
-#include "tests/support/OldScriptedUser.h"
+#include "pages/FormatSettingsDialog.h"
+#include "pages/NumericEdit.h"
+#include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
 
 namespace {
 
-constexpr int kFront = 1060;
-constexpr int kRear = 1200;
-constexpr int kGuide = 1062;
-constexpr int kFeeder = 1066;
-constexpr int kPostcard = 1064;
-constexpr int kLength = 1054;
-constexpr int kLeft = 1201;
-constexpr int kRight = 1202;
-constexpr int kFrontBar = 1094;
-constexpr int kFeederBar = 1102;
-constexpr int kPostcardBar = 1096;
-const int kBars[] = {1094, 1100, 1095, 1102, 1096};
-
-const QString kFormat0 = QStringLiteral("書式０");
-const QString kFormat1 = QStringLiteral("書式１");
+const std::string kFactory0 = "66,120,120,120,046,054";
+const std::string kFactoryN = "66,000,136,120,120,120,046,054";
+const QString kLeftText =
+    QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。適正値に変更します。");
 
 template <std::size_t N>
 std::string Text(const std::array<std::uint8_t, N>& block) {
@@ -51,392 +38,340 @@ void Fill(std::array<std::uint8_t, N>& block, const std::string& text) {
     std::copy(text.begin(), text.end(), block.begin());
 }
 
-const std::string kFactory0 = "66,120,120,120,046,054";
-const std::string kFactoryN = "66,000,136,120,120,120,046,054";
-
-class FormatDialog : public ::testing::Test {
+class FormatDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Fill(dialog.m_block0, kFactory0);
-        for (int n = 1; n <= 3; ++n)
-            Fill(BlockN(n), kFactoryN);
+    FormatDialogTest() {
+        Fill(blocks.format0, kFactory0);
+        for (auto& block : blocks.formatN)
+            Fill(block, kFactoryN);
     }
-    void TearDown() override { dialog.DestroyWindow(); }
-
-    // Opens the dialog modeless on a block, shown and active so that typing reaches it.
-    void Open(const QString& name) {
-        if (name == kFormat0)
-            dialog.DecodeFormat0(dialog.m_block0);
-        else
-            dialog.DecodeFormatN(BlockN(QStringLiteral("０１２３").indexOf(name.right(1))));
-        dialog.m_formatName = name;
-        ASSERT_TRUE(dialog.Create());
-        ShowAndActivate(dialog.GetSafeHwnd());
+    // Shown and active, so that typing reaches it.
+    void open(int format) {
+        dialog = std::make_unique<FormatSettingsDialog>(format, blocks, values);
+        ShowAndActivate(dialog.get());
     }
-
-    OldFormatSettingsDialog::BlockN& BlockN(int n) {
-        return n == 1 ? dialog.m_block1 : n == 2 ? dialog.m_block2 : dialog.m_block3;
+    template <class T = QWidget>
+    T* control(const char* name) {
+        return Child<T>(dialog.get(), name);
     }
-    QWidget* Item(int id) { return dialog.GetDlgItem(id); }
-    QString TextOf(int id) { return dialog.GetDlgItemText(id); }
-    int Stop(int id) { return qobject_cast<TrackbarControl*>(Item(id))->GetPos(); }
-    void PressOK() { Click(Item(IDOK)); }
-    void ExpectLowBox(const char* path) {
-        user.ExpectBox(QString::fromUtf8(path) +
-                           QStringLiteral("の吸入位置の値が下限を超えています。\n設定値を変更します。"),
-                       QString::fromUtf8(path) + QStringLiteral("吸入位置"), MB_OK | MB_ICONEXCLAMATION,
-                       IDOK);
-    }
-    void Paste(int id, const QString& text) {
+    QString text(const char* name) { return control<NumericEdit>(name)->text(); }
+    int stop(const char* path) { return control<QSlider>((std::string(path) + "Slider").c_str())->value(); }
+    void paste(const char* name, const QString& text) {
         QApplication::clipboard()->setText(text);
-        FocusControl(Item(id));
-        qobject_cast<QLineEdit*>(Item(id))->selectAll();
-        QTest::keyClick(Item(id), Qt::Key_V, Qt::ControlModifier);
+        FocusControl(control(name));
+        control<NumericEdit>(name)->selectAll();
+        QTest::keyClick(control(name), Qt::Key_V, Qt::ControlModifier);
+    }
+    void expectLowBox(const char* path) {
+        const QString name = QString::fromUtf8(path);
+        user.expectWarning(
+            name + QStringLiteral("の吸入位置の値が下限を超えています。\n設定値を変更します。"),
+            name + QStringLiteral("吸入位置"));
     }
 
-    OldScriptedUser user;
-    OldFormatSettingsDialog dialog;
+    ScriptedUser user;
+    FormatBlocks blocks;
+    settings::FormatValues values;
+    std::unique_ptr<FormatSettingsDialog> dialog;
 };
 
-TEST_F(FormatDialog, FactoryFormat0OpensOnItsValuesWithoutMargins) {
-    Open(kFormat0);
-    EXPECT_EQ(dialog.GetWindowText(), QStringLiteral("書式の設定： 書式０"));
-    EXPECT_EQ(TextOf(kLength), QStringLiteral("66"));
-    const std::pair<int, const char*> edits[] = {
-        {kFront, "120"}, {kRear, "120"}, {kGuide, "120"}, {kFeeder, "46"}, {kPostcard, "54"}};
-    for (const auto& [id, text] : edits)
-        EXPECT_EQ(TextOf(id), QString::fromLatin1(text)) << id;
-    const int stops[] = {2, 2, 2, 0, 0};
-    for (int i = 0; i < 5; ++i) {
-        auto* bar = qobject_cast<TrackbarControl*>(Item(kBars[i]));
-        ASSERT_NE(bar, nullptr);
-        EXPECT_EQ(bar->GetPos(), stops[i]) << kBars[i];
-        EXPECT_EQ(bar->minimum(), 0);
-        EXPECT_EQ(bar->maximum(), 2);
+TEST_F(FormatDialogTest, OpensOnTheBlockOfItsFormat) {
+    Fill(blocks.formatN[1], "12,007,099,12:,060,046,054,055");
+    const struct {
+        int format;
+        const char* title;
+        std::vector<const char*> texts;  // length, left, right, front, rear, guide, feeder, postcard
+        std::vector<int> stops;
+    } kCases[] = {
+        {0, "書式の設定： 書式０", {"66", "0", "136", "120", "120", "120", "46", "54"}, {2, 2, 2, 0, 0}},
+        // A colon in the units place counts as ten; 54 is nearer to 60 than to 46; postcards stop at 54.
+        {2, "書式の設定： 書式２", {"12", "7", "99", "130", "60", "46", "54", "55"}, {2, 1, 0, 1, 0}},
+    };
+    const char* const kEdits[] = {"paperLength", "leftMargin", "rightMargin", "front",
+                                  "rear",        "guide",      "feeder",      "postcard"};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.format);
+        open(c.format);
+        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.title));
+        for (std::size_t i = 0; i < 8; ++i)
+            EXPECT_EQ(text(kEdits[i]), QString::fromLatin1(c.texts[i])) << kEdits[i];
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(stop(kEdits[3 + i]), c.stops[static_cast<std::size_t>(i)]) << kEdits[3 + i];
+        for (const char* name : {"leftMarginLabel", "leftMargin", "leftMarginArrows", "leftMarginUnit",
+                                 "rightMarginLabel", "rightMargin", "rightMarginArrows", "rightMarginUnit"})
+            EXPECT_EQ(control(name)->isEnabled(), c.format != 0) << name;
+        EXPECT_FALSE(dialog->rightMarginPending());
     }
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("0"));
-    EXPECT_EQ(TextOf(kRight), QStringLiteral("136"));
-    for (int id : {1209, 1201, 1203, 1210, 1211, 1202, 1204, 1212})
-        EXPECT_FALSE(Item(id)->isEnabled()) << id;
-    EXPECT_FALSE(dialog.RightMarginPending());
-
-    // Each spin steps its own edit within its range.
-    const int spins[][4] = {{1099, kFront, 40, 132},  {1101, kRear, 40, 132},     {1098, kGuide, 40, 132},
-                            {1103, kFeeder, 40, 132}, {1065, kPostcard, 40, 132}, {1097, kLength, 1, 99},
-                            {1203, kLeft, 0, 135},    {1204, kRight, 1, 136}};
-    for (const auto& s : spins) {
-        auto* spin = qobject_cast<UpDownControl*>(Item(s[0]));
-        ASSERT_NE(spin, nullptr);
-        EXPECT_EQ(static_cast<QWidget*>(spin->GetBuddy()), Item(s[1])) << s[0];
-        EXPECT_EQ(spin->GetRangeMin(), s[2]) << s[0];
-        EXPECT_EQ(spin->GetRangeMax(), s[3]) << s[0];
-    }
-    auto* spin = qobject_cast<UpDownControl*>(Item(1099));
-    spin->Step(+1);
-    spin->Step(+1);
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("122"));
-    for (int i = 0; i < 20; ++i)
-        spin->Step(+1);
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("132"));
+    EXPECT_EQ(control<QSlider>("frontSlider")->maximum(), 2);
 }
 
-TEST_F(FormatDialog, ControlsLieInsideTheDialogWithoutOverlapping) {
-    Open(kFormat1);
-    QWidget* client = dialog.ControlParent();
-    const QRect clientRect(QPoint(0, 0), client->size());
-    std::vector<QWidget*> controls;
-    for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!w->isVisible() || w->inherits("QGroupBox"))
-            continue;
-        EXPECT_TRUE(clientRect.contains(w->geometry())) << CWnd::WindowTextOf(w).toStdString();
-        controls.push_back(w);
+TEST_F(FormatDialogTest, ArrowsStepTheirEditWithinItsRange) {
+    open(1);
+    const struct {
+        const char* edit;
+        int minimum, maximum;
+    } kRanges[] = {{"front", 40, 132},
+                   {"postcard", 40, 132},
+                   {"paperLength", 1, 99},
+                   {"leftMargin", 0, 135},
+                   {"rightMargin", 1, 136}};
+    for (const auto& r : kRanges) {
+        auto* arrows = control<SpinArrows>((std::string(r.edit) + "Arrows").c_str());
+        auto* edit = control<NumericEdit>(r.edit);
+        edit->setText(QString::number(r.maximum));
+        Click(Child<QToolButton>(arrows, "up"));
+        EXPECT_EQ(edit->text(), QString::number(r.maximum)) << r.edit;
+        edit->setText(QString::number(r.minimum));
+        Click(Child<QToolButton>(arrows, "down"));
+        Click(Child<QToolButton>(arrows, "up"));
+        EXPECT_EQ(edit->text(), QString::number(r.minimum + 1)) << r.edit;
     }
-    EXPECT_EQ(controls.size(), 5u * 10 + 12 + 2);
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        for (std::size_t j = i + 1; j < controls.size(); ++j) {
-            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
-                << CWnd::WindowTextOf(controls[i]).toStdString() << " / "
-                << CWnd::WindowTextOf(controls[j]).toStdString();
+}
+
+TEST_F(FormatDialogTest, TypingIsCorrectedOnlyWhereItCannotGrowValid) {
+    open(1);
+    // How the text comes (Typed, Pasted, or Set by the program with the focus elsewhere), the edit's
+    // text then and the slider's stop (-1: none). A tie between stops keeps the lower; a lone 4 may
+    // still become 40..49 on the four paths, but no postcard position starts so.
+    const struct {
+        char how;
+        const char *edit, *input, *shown;
+        int stop;
+    } kSteps[] = {{'T', "front", "2", "40", 0},
+                  {'T', "front", "1", "1", 0},
+                  {'T', "front", "133", "132", 2},
+                  {'T', "front", "55", "55", 1},
+                  {'T', "front", "53", "53", 0},
+                  {'T', "front", "90", "90", 1},
+                  {'T', "front", "4", "4", 0},
+                  {'T', "feeder", "4", "4", 0},
+                  {'T', "postcard", "4", "40", 0},
+                  {'T', "rear", "", "40", 0},
+                  {'T', "guide", "", "40", 0},
+                  {'T', "postcard", "", "40", 0},
+                  {'T', "paperLength", "", "1", -1},
+                  {'T', "paperLength", "100", "99", -1},
+                  {'T', "rightMargin", "", "1", -1},
+                  {'P', "front", "123456789012345678901234567890", "132", 2},
+                  {'P', "postcard", "0000000000000055", "55", 0},
+                  {'P', "rear", "00007", "40", 0},
+                  {'P', "paperLength", "99999999999", "99", -1},
+                  {'P', "paperLength", "0000", "1", -1},
+                  {'P', "rightMargin", "4294967295000", "136", -1},
+                  {'P', "leftMargin", "000000000000000000012", "12", -1},
+                  {'S', "guide", "0000045", "45", 0},
+                  {'S', "guide", "0000200", "200", 2},
+                  {'S', "guide", "12345678", "12345678", -1}};
+    for (const auto& s : kSteps) {
+        const QString input = QString::fromLatin1(s.input);
+        if (s.how == 'T') {
+            TypeReplacing(control(s.edit), input);
+        } else if (s.how == 'P') {
+            paste(s.edit, input);
+        } else {
+            FocusControl(control("ok"));
+            control<NumericEdit>(s.edit)->setText(input);
+        }
+        EXPECT_EQ(text(s.edit), QString::fromLatin1(s.shown)) << s.edit << " " << s.input;
+        if (s.stop >= 0) {
+            EXPECT_EQ(stop(s.edit), s.stop) << s.edit << " " << s.input;
         }
     }
-    auto* ok = qobject_cast<QPushButton*>(Item(IDOK));
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(ok->isDefault());
+    EXPECT_TRUE(user.boxes().empty());
 }
 
-TEST_F(FormatDialog, OtherFormatsOpenWithTheirMarginsEnabled) {
-    Fill(BlockN(2), "12,007,099,12:,060,046,054,055");
-    Open(QStringLiteral("書式２"));
-    EXPECT_EQ(dialog.GetWindowText(), QStringLiteral("書式の設定： 書式２"));
-    for (int id : {1209, 1201, 1203, 1210, 1211, 1202, 1204, 1212})
-        EXPECT_TRUE(Item(id)->isEnabled()) << id;
-    EXPECT_EQ(TextOf(kLength), QStringLiteral("12"));
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("7"));
-    EXPECT_EQ(TextOf(kRight), QStringLiteral("99"));
-    // A colon in the units place counts as ten.
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("130"));
-    EXPECT_EQ(Stop(kFrontBar), 2);
-    EXPECT_EQ(Stop(1100), 1);
-    EXPECT_EQ(Stop(1095), 0);
-    EXPECT_EQ(Stop(kFeederBar), 1);    // 54: nearer to 60 than to 46
-    EXPECT_EQ(Stop(kPostcardBar), 0);  // 55: postcards stop at 54
-}
-
-TEST_F(FormatDialog, TypedPositionsAreCorrectedOnlyWhenTheyCannotGrowValid) {
-    Open(kFormat0);
-    QWidget* front = Item(kFront);
-    TypeReplacing(front, QStringLiteral("2"));
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("40"));
-    EXPECT_EQ(Stop(kFrontBar), 0);
-
-    TypeReplacing(front, QStringLiteral("1"));
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("1"));
-    QTest::keyClicks(front, QStringLiteral("33"));
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("132"));
-    EXPECT_EQ(Stop(kFrontBar), 2);
-
-    TypeReplacing(front, QStringLiteral("5"));
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("5"));
-    QTest::keyClick(front, Qt::Key_5);
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("55"));
-    EXPECT_EQ(Stop(kFrontBar), 1);
-    TypeReplacing(front, QStringLiteral("50"));
-    EXPECT_EQ(Stop(kFrontBar), 0);
-    // Exactly between two stops the lower one wins.
-    TypeReplacing(front, QStringLiteral("53"));
-    EXPECT_EQ(Stop(kFrontBar), 0);
-    TypeReplacing(front, QStringLiteral("90"));
-    EXPECT_EQ(Stop(kFrontBar), 1);
-
-    // A lone 4 may still become 40..49 on the four paths, but no postcard position starts so.
-    TypeReplacing(front, QStringLiteral("4"));
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("4"));
-    TypeReplacing(Item(kFeeder), QStringLiteral("4"));
-    EXPECT_EQ(TextOf(kFeeder), QStringLiteral("4"));
-    TypeReplacing(Item(kPostcard), QStringLiteral("4"));
-    EXPECT_EQ(TextOf(kPostcard), QStringLiteral("40"));
-    EXPECT_EQ(Stop(kPostcardBar), 0);
-    EXPECT_TRUE(user.Boxes().empty());
-}
-
-TEST_F(FormatDialog, EmptiedEditsGetTheirLowestValue) {
-    Open(kFormat1);
-    for (int id : {kFront, kRear, kGuide, kFeeder, kPostcard}) {
-        TypeReplacing(Item(id), QString());
-        EXPECT_EQ(TextOf(id), QStringLiteral("40")) << id;
+TEST_F(FormatDialogTest, OnlyTheSliderTheUserMovesSetsItsEdit) {
+    open(0);
+    auto* feeder = control<QSlider>("feederSlider");
+    FocusControl(feeder);
+    const std::pair<Qt::Key, const char*> kKeys[] = {
+        {Qt::Key_End, "120"}, {Qt::Key_Home, "46"}, {Qt::Key_Right, "60"}};
+    for (const auto& [key, shown] : kKeys) {
+        QTest::keyClick(feeder, key);
+        EXPECT_EQ(text("feeder"), QString::fromLatin1(shown));
     }
-    TypeReplacing(Item(kLength), QString());
-    EXPECT_EQ(TextOf(kLength), QStringLiteral("1"));
-    TypeReplacing(Item(kRight), QString());
-    EXPECT_EQ(TextOf(kRight), QStringLiteral("1"));
-    TypeReplacing(Item(kLength), QStringLiteral("100"));
-    EXPECT_EQ(TextOf(kLength), QStringLiteral("99"));
-}
-
-TEST_F(FormatDialog, OnlyTheFocusedTrackbarSetsItsEdit) {
-    Open(kFormat0);
-    QWidget* feederBar = Item(kFeederBar);
-    FocusControl(feederBar);
-    QTest::keyClick(feederBar, Qt::Key_End);
-    EXPECT_EQ(TextOf(kFeeder), QStringLiteral("120"));
-    QTest::keyClick(feederBar, Qt::Key_Home);
-    EXPECT_EQ(TextOf(kFeeder), QStringLiteral("46"));
-    EXPECT_EQ(Stop(kFeederBar), 0);
-    QTest::keyClick(feederBar, Qt::Key_Right);
-    EXPECT_EQ(TextOf(kFeeder), QStringLiteral("60"));
-
-    QWidget* postcardBar = Item(kPostcardBar);
-    FocusControl(postcardBar);
-    QTest::keyClick(postcardBar, Qt::Key_End);
-    QTest::keyClick(postcardBar, Qt::Key_Home);
-    EXPECT_EQ(TextOf(kPostcard), QStringLiteral("54"));
-
+    // A click gives the slider the focus first, then steps it towards the click.
+    auto* postcard = control<QSlider>("postcardSlider");
+    // On the groove, which the tick marks below keep in the upper half.
+    QTest::mouseClick(postcard, Qt::LeftButton, {},
+                      QPoint(postcard->width() * 3 / 4, postcard->height() / 4));
+    EXPECT_EQ(text("postcard"), QStringLiteral("60"));
+    QTest::keyClick(postcard, Qt::Key_Home);
+    EXPECT_EQ(text("postcard"), QStringLiteral("54"));
+    // The edit moves its slider without the slider writing back, even while the slider has the focus.
+    control<NumericEdit>("postcard")->setText(QStringLiteral("90"));
+    Click(Child<QToolButton>(control("postcardArrows"), "up"));
+    EXPECT_EQ(text("postcard"), QStringLiteral("91"));
+    EXPECT_EQ(postcard->value(), 2);
     // A move while another control has the focus is dropped.
-    FocusControl(Item(kLength));
-    qobject_cast<TrackbarControl*>(Item(kFrontBar))->setValue(0);
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("120"));
+    FocusControl(control("paperLength"));
+    control<QSlider>("frontSlider")->setValue(0);
+    EXPECT_EQ(text("front"), QStringLiteral("120"));
 }
 
-TEST_F(FormatDialog, RightMarginNotAboveLeftIsReportedAtOK) {
-    Open(kFormat1);
-    TypeReplacing(Item(kLeft), QStringLiteral("10"));
-    TypeReplacing(Item(kRight), QStringLiteral("5"));
-    EXPECT_TRUE(dialog.RightMarginPending());
-    EXPECT_TRUE(user.Boxes().empty());
+TEST_F(FormatDialogTest, RightMarginNotAboveLeftIsReportedAtOK) {
+    open(1);
+    TypeReplacing(control("leftMargin"), QStringLiteral("10"));
+    TypeReplacing(control("rightMargin"), QStringLiteral("5"));
+    EXPECT_TRUE(dialog->rightMarginPending());
+    EXPECT_TRUE(user.boxes().empty());
 
-    user.ExpectBox(
+    user.expectWarning(
         QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。適正値に変更します。"),
-        QStringLiteral("ライトマージン幅"), MB_OK | MB_ICONEXCLAMATION, IDOK);
-    PressOK();
-    EXPECT_EQ(TextOf(kRight), QStringLiteral("11"));
-    EXPECT_EQ(CWnd::GetFocus(), Item(kRight));
-    EXPECT_FALSE(dialog.RightMarginPending());
-    EXPECT_FALSE(dialog.IsEnded());
-    EXPECT_EQ(Text(BlockN(1)), kFactoryN);
+        QStringLiteral("ライトマージン幅"));
+    Click(control("ok"));
+    EXPECT_EQ(text("rightMargin"), QStringLiteral("11"));
+    EXPECT_EQ(QApplication::focusWidget(), control("rightMargin"));
+    EXPECT_FALSE(dialog->rightMarginPending());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Text(blocks.formatN[0]), kFactoryN);
 
     // Typing on to a larger value clears it before OK.
-    TypeReplacing(Item(kRight), QStringLiteral("1"));
-    EXPECT_TRUE(dialog.RightMarginPending());
-    QTest::keyClicks(Item(kRight), QStringLiteral("2"));
-    EXPECT_FALSE(dialog.RightMarginPending());
-    PressOK();
-    EXPECT_TRUE(dialog.IsEnded());
-    EXPECT_EQ(dialog.ResultCode(), IDOK);
-    EXPECT_EQ(Text(BlockN(1)), "66,010,012,120,120,120,046,054");
+    TypeReplacing(control("rightMargin"), QStringLiteral("1"));
+    EXPECT_TRUE(dialog->rightMarginPending());
+    QTest::keyClicks(control("rightMargin"), QStringLiteral("2"));
+    EXPECT_FALSE(dialog->rightMarginPending());
+    Click(control("ok"));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Text(blocks.formatN[0]), "66,010,012,120,120,120,046,054");
 }
 
-TEST_F(FormatDialog, LeftMarginNotBelowRightIsReplacedAtOnce) {
-    Open(kFormat1);
-    TypeReplacing(Item(kRight), QStringLiteral("80"));
-    const QString text =
-        QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。適正値に変更します。");
-    user.ExpectBox(text, QStringLiteral("レフトマージン幅"), MB_OK | MB_ICONEXCLAMATION, IDOK);
-    TypeReplacing(Item(kLeft), QStringLiteral("80"));
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("79"));
-    user.ExpectBox(text, QStringLiteral("レフトマージン幅"), MB_OK | MB_ICONEXCLAMATION, IDOK);
-    TypeReplacing(Item(kLeft), QStringLiteral("95"));
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("79"));
-    EXPECT_EQ(user.Boxes().size(), 2u);
-
+TEST_F(FormatDialogTest, LeftMarginNotBelowRightIsReplacedAtOnce) {
+    open(1);
+    TypeReplacing(control("rightMargin"), QStringLiteral("80"));
+    // Typed, shown then, and whether the message came.
+    const struct {
+        const char* typed;
+        const char* shown;
+        bool told;
+    } kSteps[] = {{"80", "79", true}, {"95", "79", true}, {"7", "7", false}};
+    for (const auto& s : kSteps) {
+        if (s.told)
+            user.expectWarning(kLeftText, QStringLiteral("レフトマージン幅"));
+        TypeReplacing(control("leftMargin"), QString::fromLatin1(s.typed));
+        EXPECT_EQ(text("leftMargin"), QString::fromLatin1(s.shown)) << s.typed;
+    }
     // With no right margin above 0 (a stray block) the left margin rests at 0: a message that
     // changes nothing would only come back.
-    dialog.SetDlgItemText(kRight, QStringLiteral("0"));
-    user.ExpectBox(text, QStringLiteral("レフトマージン幅"), MB_OK | MB_ICONEXCLAMATION, IDOK);
-    TypeReplacing(Item(kLeft), QStringLiteral("7"));
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("0"));
-    TypeReplacing(Item(kLeft), QStringLiteral("0"));
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("0"));
-    EXPECT_EQ(user.Boxes().size(), 3u);
+    control<NumericEdit>("rightMargin")->setText(QStringLiteral("0"));
+    user.expectWarning(kLeftText, QStringLiteral("レフトマージン幅"));
+    TypeReplacing(control("leftMargin"), QStringLiteral("7"));
+    EXPECT_EQ(text("leftMargin"), QStringLiteral("0"));
+    TypeReplacing(control("leftMargin"), QStringLiteral("0"));
+    // A huge number pasted is no smaller either: said once, then the proper value.
+    control<NumericEdit>("rightMargin")->setText(QStringLiteral("136"));
+    user.expectWarning(kLeftText, QStringLiteral("レフトマージン幅"));
+    paste("leftMargin", QStringLiteral("4294967295000"));
+    EXPECT_EQ(text("leftMargin"), QStringLiteral("135"));
+    EXPECT_EQ(user.boxes().size(), 4u);
 }
 
-TEST_F(FormatDialog, LowPositionsAreFixedOnePerOKFrontMostFirst) {
-    Open(kFormat0);
-    TypeReplacing(Item(kFeeder), QStringLiteral("5"));
-    TypeReplacing(Item(kRear), QStringLiteral("4"));
-    QWidget* focused = Item(kRear);
-
-    ExpectLowBox("リアトラクタ");
+TEST_F(FormatDialogTest, LowPositionsAreFixedOnePerOKFrontMostFirst) {
+    open(0);
+    TypeReplacing(control("feeder"), QStringLiteral("5"));
+    TypeReplacing(control("rear"), QStringLiteral("4"));
+    expectLowBox("リアトラクタ");
     // Enter presses the default button and leaves the focus where it is.
-    QTest::keyClick(focused, Qt::Key_Return);
-    EXPECT_EQ(TextOf(kRear), QStringLiteral("40"));
-    EXPECT_EQ(TextOf(kFeeder), QStringLiteral("5"));
-    EXPECT_EQ(CWnd::GetFocus(), focused);
-    EXPECT_FALSE(dialog.IsEnded());
+    QTest::keyClick(control("rear"), Qt::Key_Return);
+    EXPECT_EQ(text("rear"), QStringLiteral("40"));
+    EXPECT_EQ(text("feeder"), QStringLiteral("5"));
+    EXPECT_EQ(QApplication::focusWidget(), control("rear"));
 
-    ExpectLowBox("シートフィーダ");
-    PressOK();
-    EXPECT_EQ(TextOf(kFeeder), QStringLiteral("40"));
-    EXPECT_FALSE(dialog.IsEnded());
-    EXPECT_EQ(Text(dialog.m_block0), kFactory0);
+    expectLowBox("シートフィーダ");
+    Click(control("ok"));
+    EXPECT_EQ(text("feeder"), QStringLiteral("40"));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Text(blocks.format0), kFactory0);
 
-    PressOK();
-    EXPECT_TRUE(dialog.IsEnded());
-    EXPECT_EQ(Text(dialog.m_block0), "66,120,040,120,040,054");
+    Click(control("ok"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(Text(blocks.format0), "66,120,040,120,040,054");
 }
 
-TEST_F(FormatDialog, ValuesThatTypingCannotFixFailTheTransferAtOK) {
-    Open(kFormat0);
-    // Set by the program, the edit has no focus and nothing corrects it.
-    dialog.SetDlgItemText(kGuide, QStringLiteral("150"));
-    EXPECT_EQ(TextOf(kGuide), QStringLiteral("150"));
-    user.ExpectBox(QStringLiteral("40 から 132 までの整数を入力してください。"), AfxGetAppName(),
-                   MB_OK | MB_ICONEXCLAMATION, IDOK);
-    PressOK();
-    EXPECT_FALSE(dialog.IsEnded());
-    EXPECT_EQ(CWnd::GetFocus(), Item(kGuide));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(Item(kGuide))->selectedText(), QStringLiteral("150"));
-    EXPECT_EQ(Text(dialog.m_block0), kFactory0);
-
-    dialog.SetDlgItemText(kGuide, QStringLiteral("60"));
-    dialog.SetDlgItemText(kLength, QStringLiteral("0"));
-    user.ExpectBox(QStringLiteral("1 から 99 までの整数を入力してください。"), AfxGetAppName(),
-                   MB_OK | MB_ICONEXCLAMATION, IDOK);
-    PressOK();
-    EXPECT_FALSE(dialog.IsEnded());
-    EXPECT_EQ(CWnd::GetFocus(), Item(kLength));
+TEST_F(FormatDialogTest, ValuesThatTypingCannotFixFailTheChecksAtOK) {
+    open(0);
+    // Set by the program, the edits have no focus and nothing corrects them.
+    const std::pair<const char*, const char*> kCases[] = {
+        {"guide", "40 から 132 までの整数を入力してください。"},
+        {"paperLength", "1 から 99 までの整数を入力してください。"}};
+    control<NumericEdit>("guide")->setText(QStringLiteral("150"));
+    control<NumericEdit>("paperLength")->setText(QStringLiteral("0"));
+    EXPECT_EQ(text("guide"), QStringLiteral("150"));
+    for (const auto& [edit, message] : kCases) {
+        user.expectWarning(QString::fromUtf8(message), QCoreApplication::applicationName());
+        Click(control("ok"));
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), control(edit));
+        EXPECT_EQ(control<NumericEdit>(edit)->selectedText(), text(edit));
+        control<NumericEdit>("guide")->setText(QStringLiteral("60"));
+    }
+    EXPECT_EQ(Text(blocks.format0), kFactory0);
 }
 
-TEST_F(FormatDialog, LongTextsComeToRestInsideTheRange) {
-    Open(kFormat1);
-    Paste(kFront, QStringLiteral("123456789012345678901234567890"));
-    EXPECT_EQ(TextOf(kFront), QStringLiteral("132"));
-    EXPECT_EQ(Stop(kFrontBar), 2);
-    Paste(kPostcard, QStringLiteral("0000000000000055"));
-    EXPECT_EQ(TextOf(kPostcard), QStringLiteral("55"));
-    EXPECT_EQ(Stop(kPostcardBar), 0);
-    Paste(kRear, QStringLiteral("00007"));
-    EXPECT_EQ(TextOf(kRear), QStringLiteral("40"));
-    Paste(kLength, QStringLiteral("99999999999"));
-    EXPECT_EQ(TextOf(kLength), QStringLiteral("99"));
-    Paste(kLength, QStringLiteral("0000"));
-    EXPECT_EQ(TextOf(kLength), QStringLiteral("1"));
-    Paste(kRight, QStringLiteral("4294967295000"));
-    EXPECT_EQ(TextOf(kRight), QStringLiteral("136"));
-    Paste(kLeft, QStringLiteral("000000000000000000012"));
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("12"));
-    EXPECT_TRUE(user.Boxes().empty());
-    // A huge left margin is no smaller than the right one: said once, then the proper value.
-    user.ExpectBox(
-        QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。適正値に変更します。"),
-        QStringLiteral("レフトマージン幅"), MB_OK | MB_ICONEXCLAMATION, IDOK);
-    Paste(kLeft, QStringLiteral("4294967295000"));
-    EXPECT_EQ(TextOf(kLeft), QStringLiteral("135"));
-    EXPECT_EQ(user.Boxes().size(), 1u);
+TEST_F(FormatDialogTest, OKWritesTheNamedBlockOnlyAndCancelWritesNothing) {
+    open(1);
+    const std::pair<const char*, const char*> kTyped[] = {
+        {"paperLength", "72"}, {"leftMargin", "5"}, {"rightMargin", "130"}, {"front", "46"},
+        {"rear", "60"},        {"guide", "120"},    {"feeder", "46"},       {"postcard", "54"}};
+    for (const auto& [edit, typed] : kTyped)
+        TypeReplacing(control(edit), QString::fromLatin1(typed));
+    Click(control("ok"));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Text(blocks.formatN[0]), "72,005,130,046,060,120,046,054");
+    EXPECT_EQ(Text(blocks.format0), kFactory0);
+    EXPECT_EQ(Text(blocks.formatN[1]), kFactoryN);
+    EXPECT_EQ(Text(blocks.formatN[2]), kFactoryN);
 
-    // Without the focus a long number stays as it is, and the trackbar follows it.
-    FocusControl(Item(kLength));
-    dialog.SetDlgItemText(kGuide, QStringLiteral("0000045"));
-    EXPECT_EQ(TextOf(kGuide), QStringLiteral("45"));
-    EXPECT_EQ(Stop(1095), 0);
-    dialog.SetDlgItemText(kGuide, QStringLiteral("0000200"));
-    EXPECT_EQ(TextOf(kGuide), QStringLiteral("200"));
-    EXPECT_EQ(Stop(1095), 2);
-    dialog.SetDlgItemText(kGuide, QStringLiteral("12345678"));
-    EXPECT_EQ(TextOf(kGuide), QStringLiteral("12345678"));
+    // Cancel and Escape write nothing.
+    for (bool escape : {false, true}) {
+        open(0);
+        TypeReplacing(control("paperLength"), QStringLiteral("12"));
+        FocusControl(control("frontSlider"));
+        QTest::keyClick(control("frontSlider"), Qt::Key_Home);
+        if (escape)
+            QTest::keyClick(control("frontSlider"), Qt::Key_Escape);
+        else
+            Click(control("cancel"));
+        EXPECT_EQ(dialog->result(), QDialog::Rejected);
+        EXPECT_EQ(Text(blocks.format0), kFactory0);
+    }
+
+    // A format that names no block opens on the last values and writes nothing.
+    open(-1);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("書式の設定： "));
+    EXPECT_EQ(text("paperLength"), QStringLiteral("66"));
+    EXPECT_TRUE(control("leftMargin")->isEnabled());
+    Click(control("ok"));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Text(blocks.format0), kFactory0);
+    EXPECT_EQ(Text(blocks.formatN[0]), "72,005,130,046,060,120,046,054");
 }
 
-TEST_F(FormatDialog, OKWritesTheNamedBlockOnlyAndCancelWritesNothing) {
-    dialog.DecodeFormatN(BlockN(1));
-    dialog.m_formatName = kFormat1;
-    user.DriveDialog([this](CDialog& d) {
-        ShowAndActivate(d.GetSafeHwnd());
-        const std::pair<int, const char*> typed[] = {{kLength, "72"}, {kLeft, "5"},     {kRight, "130"},
-                                                     {kFront, "46"},  {kRear, "60"},    {kGuide, "120"},
-                                                     {kFeeder, "46"}, {kPostcard, "54"}};
-        for (const auto& [id, text] : typed)
-            TypeReplacing(d.GetDlgItem(id), QString::fromLatin1(text));
-        Click(d.GetDlgItem(IDOK));
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(Text(BlockN(1)), "72,005,130,046,060,120,046,054");
-    EXPECT_EQ(Text(dialog.m_block0), kFactory0);
-    EXPECT_EQ(Text(BlockN(2)), kFactoryN);
-    EXPECT_EQ(Text(BlockN(3)), kFactoryN);
-    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
-
-    dialog.DecodeFormat0(dialog.m_block0);
-    dialog.m_formatName = kFormat0;
-    user.DriveDialog([this](CDialog& d) {
-        ShowAndActivate(d.GetSafeHwnd());
-        TypeReplacing(d.GetDlgItem(kLength), QStringLiteral("12"));
-        FocusControl(d.GetDlgItem(kFrontBar));
-        QTest::keyClick(d.GetDlgItem(kFrontBar), Qt::Key_Home);
-        Click(d.GetDlgItem(IDCANCEL));
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(Text(dialog.m_block0), kFactory0);
-    EXPECT_EQ(Text(BlockN(1)), "72,005,130,046,060,120,046,054");
-
-    // A name that names no block opens on the last values and writes nothing.
-    dialog.m_formatName = QStringLiteral("書式９");
-    user.DriveDialog([this](CDialog& d) {
-        EXPECT_EQ(d.GetDlgItemText(kLength), QStringLiteral("66"));
-        EXPECT_EQ(d.GetDlgItemText(kFront), QStringLiteral("120"));
-        d.OnCommand(IDOK, BN_CLICKED);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(Text(dialog.m_block0), kFactory0);
-    EXPECT_EQ(Text(BlockN(1)), "72,005,130,046,060,120,046,054");
+TEST_F(FormatDialogTest, KeysReachTheirControlsInTheOldOrder) {
+    open(1);
+    const char* const kTabOrder[] = {"frontSlider",    "front",    "rearSlider",   "rear",
+                                     "guideSlider",    "guide",    "feederSlider", "feeder",
+                                     "postcardSlider", "postcard", "paperLength",  "leftMargin",
+                                     "rightMargin",    "ok",       "cancel"};
+    EXPECT_EQ(QApplication::focusWidget(), control(kTabOrder[0]));
+    for (std::size_t i = 1; i <= std::size(kTabOrder); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+                  kTabOrder[i % std::size(kTabOrder)]);
+    }
+    const std::pair<Qt::Key, const char*> kMnemonics[] = {
+        {Qt::Key_F, "frontSlider"},  {Qt::Key_B, "rearSlider"},     {Qt::Key_G, "guideSlider"},
+        {Qt::Key_S, "feederSlider"}, {Qt::Key_P, "postcardSlider"}, {Qt::Key_N, "paperLength"},
+        {Qt::Key_L, "leftMargin"},   {Qt::Key_R, "rightMargin"}};
+    for (const auto& [key, name] : kMnemonics) {
+        QTest::keyClick(dialog.get(), key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), control(name)) << name;
+    }
+    // Without margins, their keys go nowhere.
+    open(0);
+    FocusControl(control("paperLength"));
+    QTest::keyClick(dialog.get(), Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), control("paperLength"));
 }
 
 }  // namespace

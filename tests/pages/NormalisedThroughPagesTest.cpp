@@ -10,19 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "framework/CWinApp.h"
-#include "pages/CPage_MSW1.h"
-#include "pages/CPage_MSW2.h"
-#include "pages/CPage_MSW3.h"
-#include "pages/CPage_MSW4.h"
-#include "pages/CPage_Param.h"
-#include "pages/CPage_Param_2.h"
-#include "pages/CPage_Select.h"
+#include "pages/MemorySwitchPage.h"
+#include "pages/Param2Page.h"
+#include "pages/ParamPage.h"
+#include "pages/SelectPage.h"
 #include "settings/FactoryImage.h"
 #include "settings/Normalised.h"
 #include "tests/support/CraftedImages.h"
-#include "tests/support/PageHost.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/PageWindow.h"
+#include "tests/support/ScriptedUser.h"
 
 namespace {
 
@@ -51,36 +47,34 @@ std::vector<SettingsImage> RandomImages(int count) {
     return images;
 }
 
-// Every page on a host of its own, filled with the factory image as at start-up; nothing holds
+// Every page in a window of its own, filled with the factory image as at start-up; nothing holds
 // the focus, as after a load from the menu.
 struct Pages {
     Pages() {
-        pages.push_back(std::make_unique<CPage_Select>());
-        pages.push_back(std::make_unique<CPage_Param>());
-        pages.push_back(std::make_unique<CPage_Param_2>());
-        pages.push_back(std::make_unique<CPage_MSW1>());
-        pages.push_back(std::make_unique<CPage_MSW2>());
-        pages.push_back(std::make_unique<CPage_MSW3>());
-        pages.push_back(std::make_unique<CPage_MSW4>());
-        for (auto& page : pages) {
-            hosts.push_back(std::make_unique<PageHost>());
-            hosts.back()->storeOnDataCheck = false;
-            hosts.back()->Host(*page);
-            page->LoadFromImage(settings::FactoryImage());
+        pages = {new SelectPage,          new ParamPage,           new Param2Page,
+                 new MemorySwitchPage(0), new MemorySwitchPage(1), new MemorySwitchPage(2),
+                 new MemorySwitchPage(3)};
+        for (SettingsPage* page : pages) {
+            windows.push_back(std::make_unique<PageWindow>(page));
+            windows.back()->storeOnDataCheck = false;
+            page->load(settings::FactoryImage());
         }
-        if (QWidget* focus = QApplication::focusWidget())
-            focus->clearFocus();
+        // Each window keeps its own focus control even while another is active.
+        for (auto& window : windows) {
+            if (QWidget* focus = window->focusWidget())
+                focus->clearFocus();
+        }
     }
     SettingsImage LoadAndStore(const SettingsImage& image) {
         SettingsImage stored = image;
-        for (auto& page : pages)
-            page->LoadFromImage(image);
-        for (auto& page : pages)
-            page->StoreToImage(stored);
+        for (SettingsPage* page : pages)
+            page->load(image);
+        for (SettingsPage* page : pages)
+            page->store(stored);
         return stored;
     }
-    std::vector<std::unique_ptr<OldSettingsPage>> pages;
-    std::vector<std::unique_ptr<PageHost>> hosts;
+    std::vector<SettingsPage*> pages;  // owned by their windows
+    std::vector<std::unique_ptr<PageWindow>> windows;
 };
 
 std::string Hex(const SettingsImage& image) {
@@ -96,17 +90,17 @@ std::string Hex(const SettingsImage& image) {
 
 void ExpectPagesAgree(const std::vector<SettingsImage>& images) {
     for (const SettingsImage& image : images) {
-        OldScriptedUser user;
+        ScriptedUser user;
         const auto refusals = settings::DataCheckRefusals(image);
         for (const settings::RangeRefusal& refusal : refusals) {
-            user.ExpectBox(QString::fromStdString(settings::RangeMessage(refusal.range)), AfxGetAppName(),
-                           MB_OK | MB_ICONEXCLAMATION, IDOK);
+            user.expectWarning(QString::fromStdString(settings::RangeMessage(refusal.range)),
+                               QCoreApplication::applicationName());
         }
         Pages pages;
         const SettingsImage stored = pages.LoadAndStore(image);
         EXPECT_EQ(Hex(stored), Hex(settings::Normalised(image))) << "loaded:\n" << Hex(image);
-        EXPECT_EQ(user.Boxes().size(), refusals.size()) << "loaded:\n" << Hex(image);
-        user.VerifyAllUsed();
+        EXPECT_EQ(user.boxes().size(), refusals.size()) << "loaded:\n" << Hex(image);
+        user.verifyAllUsed();
     }
 }
 

@@ -1,4 +1,4 @@
-// Parameter setting 1 page: its template, the head-centring edits' correction while typing, the
+// Parameter setting 1 page: its form, the head-centring edits' correction while typing, the
 // pending corrections and their fix, and loading and storing its fields of the settings image.
 #include <gtest/gtest.h>
 
@@ -6,404 +6,309 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <string>
 #include <vector>
 
-#include "framework/CWinApp.h"
-#include "framework/EditControl.h"
-#include "framework/UpDownControl.h"
-#include "pages/CPage_Param.h"
+#include "pages/NumericEdit.h"
+#include "pages/ParamPage.h"
 #include "settings/FactoryImage.h"
-#include "tests/support/PageHost.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/CraftedImages.h"
+#include "tests/support/PageWindow.h"
+#include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
 
 namespace {
 
-constexpr int kCutSheet = 1061;
-constexpr int kFrontTractor = 1062;
-constexpr int kRearTractor = 1063;
-constexpr int kKanji = 1066;
-constexpr int kFont1 = 1058;
-constexpr int kFont2 = 1059;
-
 std::string Field(const settings::SettingsImage& image, std::size_t offset, std::size_t width) {
     return std::string(reinterpret_cast<const char*>(image.data()) + offset, width);
 }
 
-void SetField(settings::SettingsImage& image, std::size_t offset, const std::string& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        image[offset + i] = static_cast<std::uint8_t>(bytes[i]);
-}
-
-class ParamPage : public ::testing::Test {
+class ParamPageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // Filling the page raises data checks that must not collect it half filled.
-        host.storeOnDataCheck = false;
-        host.Host(page);
-        page.LoadFromImage(settings::FactoryImage());
-        host.storeOnDataCheck = true;
-        host.dataChecks = 0;
+    ParamPageTest() {
+        load(settings::FactoryImage());
+        window.dataChecks = 0;
     }
+    // Filling the page raises data checks that must not collect it half filled.
+    void load(const settings::SettingsImage& image) {
+        window.storeOnDataCheck = false;
+        page->load(image);
+        window.storeOnDataCheck = true;
+    }
+    template <class T = QWidget>
+    T* control(const char* name) {
+        return Child<T>(page, name);
+    }
+    QString list(const char* name) { return control<QComboBox>(name)->currentText(); }
+    bool checked(const char* name) { return control<QRadioButton>(name)->isChecked(); }
 
-    QWidget* Item(int id) { return page.GetDlgItem(id); }
-    QString Text(int id) { return page.GetDlgItemText(id); }
-    QString ComboText(int id) { return qobject_cast<QComboBox*>(Item(id))->currentText(); }
-    bool Checked(int id) { return page.IsDlgButtonChecked(id); }
-    // Loads an image while the focus rests on a control that is no head-centring edit.
-    void LoadUnfocused(const settings::SettingsImage& image) { LoadFocused(kFont1, image); }
-    void LoadFocused(int id, const settings::SettingsImage& image) {
-        FocusControl(Item(id));
-        host.storeOnDataCheck = false;
-        page.LoadFromImage(image);
-        host.storeOnDataCheck = true;
-    }
-    // Records the cut-sheet text and flag as each data check sees them.
-    void RecordChecks() {
-        host.onDataCheck = [this] {
-            seenTexts.push_back(Text(kCutSheet));
-            seenFlags.push_back(page.CutSheetPending());
-        };
-    }
-
-    OldScriptedUser user;
-    PageHost host;
-    CPage_Param page;
-    std::vector<QString> seenTexts;
-    std::vector<int> seenFlags;
+    ScriptedUser user;
+    ParamPage* page = new ParamPage;  // owned by the window
+    PageWindow window{page};
+    NumericEdit* cutSheet = control<NumericEdit>("cutSheet");
+    NumericEdit* frontTractor = control<NumericEdit>("frontTractor");
+    NumericEdit* rearTractor = control<NumericEdit>("rearTractor");
 };
 
-TEST_F(ParamPage, TemplateHoldsEveryControlInsideThePage) {
+TEST_F(ParamPageTest, FormKeepsTheListsGroupsTabOrderAndMnemonics) {
     const QStringList fonts{"標準", "イタリック", "クーリエ", "ゴシック", "OCR-B"};
-    for (int id : {kFont1, kFont2}) {
-        auto* combo = qobject_cast<QComboBox*>(Item(id));
-        ASSERT_NE(combo, nullptr);
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-        EXPECT_EQ(items, fonts);
+    const QStringList kanji{"JIS1978年版", "JIS1983年版", "JIS1990年版"};
+    for (const auto& [name, items] : {std::pair{"font1", fonts}, {"font2", fonts}, {"kanjiTable", kanji}}) {
+        QStringList shown;
+        for (int i = 0; i < control<QComboBox>(name)->count(); ++i)
+            shown << control<QComboBox>(name)->itemText(i);
+        EXPECT_EQ(shown, items) << name;
     }
-    auto* kanji = qobject_cast<QComboBox*>(Item(kKanji));
-    ASSERT_NE(kanji, nullptr);
-    ASSERT_EQ(kanji->count(), 3);
-    EXPECT_EQ(kanji->itemText(2), QStringLiteral("JIS1990年版"));
+    // The two radio pairs are separate groups, each in its own box.
+    EXPECT_NE(control<QRadioButton>("paperLeft")->group(), control<QRadioButton>("postcardOn")->group());
+    EXPECT_EQ(control("paperLeft")->parentWidget(), control("paperSetBox"));
+    EXPECT_EQ(control("postcardOn")->parentWidget(), control("postcardBox"));
+    EXPECT_FALSE(control("pageName")->isVisible());
 
-    // Each up-down control spins its own edit within 10..68.
-    const int spins[][2] = {{1055, kCutSheet}, {1056, kFrontTractor}, {1057, kRearTractor}};
-    for (const auto& pair : spins) {
-        auto* spin = qobject_cast<UpDownControl*>(Item(pair[0]));
-        ASSERT_NE(spin, nullptr);
-        EXPECT_EQ(static_cast<QWidget*>(spin->GetBuddy()), Item(pair[1]));
-        EXPECT_EQ(spin->GetRangeMin(), 10);
-        EXPECT_EQ(spin->GetRangeMax(), 68);
+    const char* const kTabOrder[] = {"cutSheet", "frontTractor", "rearTractor", "kanjiTable",
+                                     "font1",    "font2",        "paperCentre", "postcardOff"};
+    FocusControl(cutSheet);
+    for (std::size_t i = 1; i <= std::size(kTabOrder); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+                  kTabOrder[i % std::size(kTabOrder)]);
     }
-
-    // The two radio pairs are separate groups.
-    auto* centre = qobject_cast<QRadioButton*>(Item(1238));
-    auto* off = qobject_cast<QRadioButton*>(Item(1065));
-    ASSERT_TRUE(centre && off && centre->group() && off->group());
-    EXPECT_NE(centre->group(), off->group());
-    EXPECT_EQ(centre->group()->buttons().value(1), Item(1236));
-    EXPECT_EQ(off->group()->buttons().value(1), Item(1018));
-
-    // The page name is there but never shown.
-    QLabel* name = nullptr;
-    for (QLabel* label : page.ControlParent()->findChildren<QLabel*>()) {
-        if (label->text() == QStringLiteral("パラメータ設定"))
-            name = label;
+    // A label's mnemonic focuses its control; a radio button's chooses it.
+    const std::pair<Qt::Key, const char*> kMnemonics[] = {
+        {Qt::Key_C, "cutSheet"},   {Qt::Key_T, "frontTractor"}, {Qt::Key_R, "rearTractor"},
+        {Qt::Key_K, "kanjiTable"}, {Qt::Key_1, "font1"},        {Qt::Key_2, "font2"},
+        {Qt::Key_L, "paperLeft"},  {Qt::Key_Y, "postcardOn"},
+    };
+    for (const auto& [key, name] : kMnemonics) {
+        QTest::keyClick(&window, key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
     }
-    ASSERT_NE(name, nullptr);
-    EXPECT_FALSE(name->isVisible());
+    QTRY_VERIFY(checked("paperLeft") && checked("postcardOn"));
+    EXPECT_EQ(window.dataChecks, 2);
+}
 
-    // Visible controls stay inside the page, do not overlap, and show their texts whole.
-    const QRect pageRect(QPoint(0, 0), page.ControlParent()->size());
-    std::vector<QWidget*> controls;
-    for (QWidget* w : page.ControlParent()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!w->isVisible() || w->inherits("QGroupBox"))
-            continue;
-        EXPECT_TRUE(pageRect.contains(w->geometry())) << CWnd::WindowTextOf(w).toStdString();
-        QString text = CWnd::WindowTextOf(w).remove(QLatin1Char('&'));
-        if (qobject_cast<QLabel*>(w)) {
-            EXPECT_LE(w->fontMetrics().horizontalAdvance(text), w->width()) << text.toStdString();
+TEST_F(ParamPageTest, RowsStandAsBeforeWithNoTextCut) {
+    window.resize(window.sizeHint());
+    // Each row's controls from the left; the rows from the top.
+    const QStringList kRows{"cutSheetLabel cutSheet cutSheetArrows cutSheetUnit",
+                            "frontTractorLabel frontTractor frontTractorArrows frontTractorUnit",
+                            "rearTractorLabel rearTractor rearTractorArrows rearTractorUnit",
+                            "kanjiTableLabel kanjiTable",
+                            "font1Label font1",
+                            "font2Label font2",
+                            "paperSetBox postcardBox"};
+    int rowTop = 0;
+    for (const QString& row : kRows) {
+        int left = 0, bottom = 0;
+        for (const QString& name : row.split(QLatin1Char(' '))) {
+            QWidget* w = control(name.toLatin1().constData());
+            const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
+            EXPECT_GE(r.top(), rowTop) << name.toStdString();
+            EXPECT_GE(r.left(), left) << name.toStdString();
+            left = r.right();
+            bottom = std::max(bottom, r.bottom());
         }
-        if (auto* radio = qobject_cast<QRadioButton*>(w)) {
-            EXPECT_LE(radio->sizeHint().width(), w->width()) << text.toStdString();
-        }
-        controls.push_back(w);
+        rowTop = bottom;
     }
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        for (std::size_t j = i + 1; j < controls.size(); ++j) {
-            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
-                << CWnd::WindowTextOf(controls[i]).toStdString() << " / "
-                << CWnd::WindowTextOf(controls[j]).toStdString();
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (w->isVisible() && (qobject_cast<QLabel*>(w) || qobject_cast<QRadioButton*>(w) ||
+                               qobject_cast<QGroupBox*>(w) || qobject_cast<QComboBox*>(w))) {
+            EXPECT_GE(w->width(), w->sizeHint().width()) << w->objectName().toStdString();
         }
     }
 }
 
-TEST_F(ParamPage, FactoryImageLoadsAndStoresBackUnchanged) {
-    EXPECT_EQ(ComboText(kFont1), QStringLiteral("標準"));
-    EXPECT_EQ(ComboText(kFont2), QStringLiteral("標準"));
-    EXPECT_EQ(ComboText(kKanji), QStringLiteral("JIS1978年版"));
-    EXPECT_TRUE(Checked(1065));
-    EXPECT_FALSE(Checked(1018));
-    EXPECT_TRUE(Checked(1238));
-    EXPECT_FALSE(Checked(1236));
-    EXPECT_EQ(Text(kCutSheet), QStringLiteral("40"));
-    EXPECT_EQ(Text(kFrontTractor), QStringLiteral("68"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("68"));
-    EXPECT_FALSE(page.HasPendingCorrection());
-
-    // Every byte of the page is written, and no other.
+TEST_F(ParamPageTest, LoadsShowTheBytesAndStoresWriteOnlyThePagesBytes) {
+    EXPECT_EQ(list("font1"), QStringLiteral("標準"));
+    EXPECT_EQ(list("kanjiTable"), QStringLiteral("JIS1978年版"));
+    EXPECT_TRUE(checked("postcardOff") && checked("paperCentre"));
+    EXPECT_EQ(cutSheet->text() + frontTractor->text() + rearTractor->text(), QStringLiteral("406868"));
     settings::SettingsImage image = settings::FactoryImage();
     for (std::size_t offset : {16, 18, 20, 22, 24, 26, 27, 29, 30, 32, 33})
         image[offset] = 'x';
-    page.StoreToImage(image);
-    EXPECT_TRUE(image == settings::FactoryImage());
-    EXPECT_TRUE(user.Boxes().empty());
+    page->store(image);
+    EXPECT_EQ(image, settings::FactoryImage());
+
+    // Codes outside their lists keep the previous choice, which the store writes back.
+    load(With({{16, "4"}, {18, "3"}, {20, "2"}, {22, "1"}, {24, "1"}}));
+    load(With({{16, "7"}, {18, "/"}, {20, "3"}, {22, "2"}, {24, "L"}}));
+    EXPECT_EQ(list("font1"), QStringLiteral("OCR-B"));
+    EXPECT_EQ(list("font2"), QStringLiteral("ゴシック"));
+    EXPECT_EQ(list("kanjiTable"), QStringLiteral("JIS1990年版"));
+    EXPECT_TRUE(checked("postcardOn") && !checked("postcardOff") && checked("paperLeft"));
+    page->store(image);
+    EXPECT_EQ(Field(image, 16, 9), "4,3,2,1,1");
+
+    // Bytes that are no digits show as read, with no endless rewriting.
+    FocusControl(control("font1"));
+    load(With({{26, std::string("\0\0", 2)}, {29, "\xFF\xFF"}}));
+    EXPECT_EQ(cutSheet->text(), QStringLiteral("-528"));
+    EXPECT_EQ(frontTractor->text(), QStringLiteral("2277"));
+    EXPECT_FALSE(page->hasPendingCorrection());
 }
 
-TEST_F(ParamPage, CodesOutsideTheirListsKeepThePreviousChoice) {
-    settings::SettingsImage image = settings::FactoryImage();
-    SetField(image, 16, "4");
-    SetField(image, 18, "3");
-    SetField(image, 20, "2");
-    SetField(image, 22, "1");
-    SetField(image, 24, "1");
-    LoadUnfocused(image);
-    EXPECT_EQ(ComboText(kFont1), QStringLiteral("OCR-B"));
-    EXPECT_EQ(ComboText(kFont2), QStringLiteral("ゴシック"));
-    EXPECT_EQ(ComboText(kKanji), QStringLiteral("JIS1990年版"));
-    EXPECT_TRUE(Checked(1018));
-    EXPECT_TRUE(Checked(1236));
-
-    SetField(image, 16, "7");
-    SetField(image, 18, "/");
-    SetField(image, 20, "3");
-    SetField(image, 22, "2");
-    SetField(image, 24, "L");
-    LoadUnfocused(image);
-    EXPECT_EQ(ComboText(kFont1), QStringLiteral("OCR-B"));
-    EXPECT_EQ(ComboText(kFont2), QStringLiteral("ゴシック"));
-    EXPECT_EQ(ComboText(kKanji), QStringLiteral("JIS1990年版"));
-    EXPECT_TRUE(Checked(1018));
-    EXPECT_FALSE(Checked(1065));
-    EXPECT_TRUE(Checked(1236));
-
-    page.StoreToImage(image);
-    EXPECT_EQ(Field(image, 16, 1), "4");
-    EXPECT_EQ(Field(image, 18, 1), "3");
-    EXPECT_EQ(Field(image, 20, 1), "2");
-    EXPECT_EQ(Field(image, 22, 1), "1");
-    EXPECT_EQ(Field(image, 24, 1), "1");
-}
-
-TEST_F(ParamPage, LoadedPositionsAreCorrectedOnlyInTheFocusedEdit) {
-    settings::SettingsImage image = settings::FactoryImage();
-    SetField(image, 26, "05");
-    SetField(image, 29, "99");
-    SetField(image, 32, "07");
-    LoadUnfocused(image);
-    EXPECT_EQ(Text(kCutSheet), QStringLiteral("5"));
-    EXPECT_EQ(Text(kFrontTractor), QStringLiteral("99"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("7"));
-    EXPECT_FALSE(page.HasPendingCorrection());
+TEST_F(ParamPageTest, LoadedPositionsAreCorrectedOnlyInTheEditTheUserIsIn) {
+    const settings::SettingsImage image = With({{26, "05"}, {29, "99"}, {32, "07"}});
+    FocusControl(control("font1"));
+    load(image);
+    EXPECT_EQ(cutSheet->text() + frontTractor->text() + rearTractor->text(), QStringLiteral("5997"));
+    EXPECT_FALSE(page->hasPendingCorrection());
     settings::SettingsImage stored = settings::FactoryImage();
-    page.StoreToImage(stored);
+    page->store(stored);
     EXPECT_EQ(Field(stored, 26, 8), "05,99,07");
 
     // The same values arriving in the edit that has the focus are judged as typed.
-    const std::pair<int, const char*> cases[] = {
-        {kCutSheet, "5"}, {kFrontTractor, "68"}, {kRearTractor, "10"}};
-    for (const auto& [id, shown] : cases) {
-        LoadUnfocused(settings::FactoryImage());
-        LoadFocused(id, image);
-        EXPECT_EQ(Text(id), QString::fromLatin1(shown)) << id;
-        EXPECT_EQ(page.CutSheetPending(), id == kCutSheet ? 1 : 0) << id;
+    const std::pair<NumericEdit*, const char*> cases[] = {
+        {cutSheet, "5"}, {frontTractor, "68"}, {rearTractor, "10"}};
+    for (const auto& [edit, shown] : cases) {
+        load(settings::FactoryImage());
+        FocusControl(edit);
+        load(image);
+        EXPECT_EQ(edit->text(), QString::fromLatin1(shown));
+        EXPECT_EQ(page->cutSheetPending(), edit == cutSheet);
     }
 }
 
-TEST_F(ParamPage, OneDigitFromOneToSixIsFlaggedUntilTheNextChange) {
-    RecordChecks();
-    QWidget* edit = Item(kCutSheet);
-    TypeReplacing(edit, QStringLiteral("5"));
-    EXPECT_EQ(Text(kCutSheet), QStringLiteral("5"));
-    EXPECT_EQ(page.CutSheetPending(), 1);
-    EXPECT_TRUE(page.HasPendingCorrection());
-    EXPECT_EQ(Field(host.current, 26, 2), "05");
+TEST_F(ParamPageTest, TypedPositionsAreFlaggedOrCorrectedAtOnce) {
+    std::vector<std::pair<QString, bool>> seen;  // text and flag as each data check sees them
+    window.onDataCheck = [&] { seen.emplace_back(cutSheet->text(), page->cutSheetPending()); };
+    TypeReplacing(cutSheet, QStringLiteral("5"));
+    EXPECT_TRUE(page->hasPendingCorrection());
+    EXPECT_EQ(Field(window.current, 26, 2), "05");
+    QTest::keyClicks(cutSheet, QStringLiteral("0"));
+    EXPECT_FALSE(page->hasPendingCorrection());
+    EXPECT_EQ(Field(window.current, 26, 2), "50");
+    // A replacement's own run checks first, then the run of the typed text.
+    TypeReplacing(cutSheet, QStringLiteral("7"));
+    const std::vector<std::pair<QString, bool>> expected{
+        {"5", true}, {"50", false}, {"10", false}, {"10", false}};
+    EXPECT_EQ(seen, expected);
 
-    QTest::keyClicks(edit, QStringLiteral("0"));
-    EXPECT_EQ(Text(kCutSheet), QStringLiteral("50"));
-    EXPECT_FALSE(page.HasPendingCorrection());
-    EXPECT_EQ(Field(host.current, 26, 2), "50");
-    // The flag is already in place when the data check of its change runs.
-    EXPECT_EQ(seenFlags, (std::vector<int>{1, 0}));
-}
-
-TEST_F(ParamPage, ImpossibleTypedValuesBecomeTheNearestLimitAtOnce) {
-    QWidget* edit = Item(kFrontTractor);
-    for (const char* typed : {"7", "8", "9", "0"}) {
-        TypeReplacing(edit, QString::fromLatin1(typed));
-        EXPECT_EQ(Text(kFrontTractor), QStringLiteral("10")) << typed;
-        EXPECT_EQ(page.FrontTractorPending(), 0) << typed;
+    // One impossible digit becomes the nearest limit, so 70 and up cannot be typed digit by digit.
+    const std::pair<const char*, const char*> typed[] = {
+        {"8", "10"}, {"9", "10"}, {"0", "10"}, {"72", "68"}, {"", "10"}};
+    for (const auto& [keys, shown] : typed) {
+        TypeReplacing(frontTractor, QString::fromLatin1(keys));
+        EXPECT_EQ(frontTractor->text(), QString::fromLatin1(shown)) << keys;
+        EXPECT_FALSE(page->frontTractorPending()) << keys;
     }
-    // So a value from 70 up cannot be typed digit by digit.
-    TypeReplacing(edit, QStringLiteral("72"));
-    EXPECT_EQ(Text(kFrontTractor), QStringLiteral("68"));
-    EXPECT_EQ(Field(host.current, 29, 2), "68");
+    QTest::keyClick(frontTractor, Qt::Key_Backspace);
+    EXPECT_TRUE(page->frontTractorPending());
+    QTest::keyClick(frontTractor, Qt::Key_Backspace);
+    EXPECT_EQ(frontTractor->text(), QStringLiteral("10"));
+    EXPECT_EQ(Field(window.current, 29, 2), "10");
 
-    TypeReplacing(edit, QString());
-    EXPECT_EQ(Text(kFrontTractor), QStringLiteral("10"));
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(Text(kFrontTractor), QStringLiteral("10"));
-    EXPECT_EQ(Field(host.current, 29, 2), "10");
+    // The arrows step within 10..68 and check like any change.
+    QTest::mouseClick(Child<QWidget>(control("frontTractorArrows"), "up"), Qt::LeftButton);
+    EXPECT_EQ(Field(window.current, 29, 2), "11");
+    EXPECT_TRUE(user.boxes().empty());
 }
 
-TEST_F(ParamPage, PastedNumbersComeToRestInRange) {
-    QWidget* edit = Item(kRearTractor);
-    FocusControl(edit);
+TEST_F(ParamPageTest, PastedAndLongTextsComeToRestInRange) {
+    FocusControl(rearTractor);
     QApplication::clipboard()->setText(QStringLiteral("99"));
-    qobject_cast<QLineEdit*>(edit)->selectAll();
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("68"));
+    rearTractor->selectAll();
+    QTest::keyClick(rearTractor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(rearTractor->text(), QStringLiteral("68"));
 
-    // Long texts are rewritten as their plain value, then judged.
-    page.SetDlgItemText(kRearTractor, QStringLiteral("00045"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("45"));
-    page.SetDlgItemText(kRearTractor, QStringLiteral("0003"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("3"));
-    EXPECT_EQ(page.RearTractorPending(), 1);
-    page.SetDlgItemText(kRearTractor, QStringLiteral("123456789012"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("68"));
-    EXPECT_EQ(page.RearTractorPending(), 0);
-    page.SetDlgItemText(kRearTractor, QStringLiteral("0000000005"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("10"));
-    EXPECT_EQ(page.RearTractorPending(), 0);
-    EXPECT_EQ(Field(host.current, 32, 2), "10");
-
-    // Without the focus the text is only normalised, and it stays put.
-    FocusControl(Item(kKanji));
-    page.SetDlgItemText(kRearTractor, QStringLiteral("00045"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("45"));
-    page.SetDlgItemText(kRearTractor, QStringLiteral("123456789012"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("123456789"));
+    // Long texts are rewritten as their plain value, then judged; without the focus, only rewritten.
+    const struct {
+        const char* text;
+        const char* focused;
+        bool pending;
+        const char* unfocused;
+    } cases[] = {{"00045", "45", false, "45"},
+                 {"0003", "3", true, "3"},
+                 {"123456789012", "68", false, "123456789"},
+                 {"0000000005", "10", false, "0"}};
+    for (const auto& c : cases) {
+        FocusControl(rearTractor);
+        rearTractor->setText(QString::fromLatin1(c.text));
+        EXPECT_EQ(rearTractor->text(), QString::fromLatin1(c.focused)) << c.text;
+        EXPECT_EQ(page->rearTractorPending(), c.pending) << c.text;
+        FocusControl(control("kanjiTable"));
+        rearTractor->setText(QString::fromLatin1(c.text));
+        EXPECT_EQ(rearTractor->text(), QString::fromLatin1(c.unfocused)) << c.text;
+    }
 }
 
-TEST_F(ParamPage, LoadedBytesThatAreNoDigitsShowWithoutEndlessRewriting) {
-    settings::SettingsImage image = settings::FactoryImage();
-    image[26] = 0x00;
-    image[27] = 0x00;
-    image[29] = 0xFF;
-    image[30] = 0xFF;
-    LoadUnfocused(image);
-    EXPECT_EQ(Text(kCutSheet), QStringLiteral("-528"));
-    EXPECT_EQ(Text(kFrontTractor), QStringLiteral("2277"));
-    EXPECT_FALSE(page.HasPendingCorrection());
+TEST_F(ParamPageTest, KeysReachingTheWindowWhileAnotherIsActiveAreStillCorrected) {
+    FocusControl(cutSheet);
+    cutSheet->selectAll();
+    QWidget other;
+    ShowAndActivate(&other);
+    ASSERT_NE(QApplication::activeWindow(), &window);
+    QTest::keyClicks(cutSheet, QStringLiteral("102"));  // "1" is flagged, "10" fits, "102" is too far
+    EXPECT_EQ(cutSheet->text(), QStringLiteral("68"));
+    EXPECT_FALSE(page->hasPendingCorrection());
+    EXPECT_EQ(Field(window.current, 26, 2), "68");
 }
 
-TEST_F(ParamPage, EveryRunOfTheChangeHandlerEndsInADataCheck) {
-    RecordChecks();
-    TypeReplacing(Item(kCutSheet), QStringLiteral("7"));
-    // The replacement's own run checks first, then the run of the typed text.
-    EXPECT_EQ(seenTexts, (std::vector<QString>{"10", "10"}));
-    EXPECT_EQ(Field(host.current, 26, 2), "10");
-
-    seenTexts.clear();
-    FocusControl(Item(kCutSheet));
-    page.SetDlgItemText(kCutSheet, QStringLiteral("00099"));
-    // "00099" -> "99" -> "68": three runs, three checks, all after the last replacement.
-    EXPECT_EQ(seenTexts, (std::vector<QString>{"68", "68", "68"}));
-
-    seenTexts.clear();
-    auto* spin = qobject_cast<UpDownControl*>(Item(1055));
-    spin->Step(-1);
-    EXPECT_EQ(seenTexts, (std::vector<QString>{"67"}));
-    EXPECT_EQ(Field(host.current, 26, 2), "67");
-    page.SetDlgItemText(kCutSheet, QStringLiteral("68"));
-    spin->Step(+1);
-    EXPECT_EQ(Text(kCutSheet), QStringLiteral("68"));
+TEST_F(ParamPageTest, ListAndRadioChoicesSendTheDataCheck) {
+    FocusControl(control("kanjiTable"));
+    EXPECT_EQ(window.dataChecks, 0);  // taking the focus is no change
+    ChooseComboItem(control("font2"), 4);
+    ChooseComboItem(control("kanjiTable"), 1);
+    EXPECT_EQ(Field(window.current, 18, 3), "4,1");
+    window.dataChecks = 0;
+    for (const char* name : {"postcardOn", "paperLeft"})
+        Click(control(name));
+    EXPECT_EQ(window.dataChecks, 2);
+    EXPECT_EQ(Field(window.current, 22, 3), "1,1");
+    for (const char* name : {"postcardOff", "paperCentre"})
+        Click(control(name));
+    EXPECT_EQ(Field(window.current, 22, 3), "0,0");
 }
 
-TEST_F(ParamPage, ListAndRadioNotificationsSendTheDataCheck) {
-    FocusControl(Item(kKanji));
-    EXPECT_GE(host.dataChecks, 1);  // a focus notice is enough
-
-    ChooseComboItem(Item(kFont2), 4);
-    EXPECT_EQ(Field(host.current, 18, 1), "4");
-    ChooseComboItem(Item(kKanji), 1);
-    EXPECT_EQ(Field(host.current, 20, 1), "1");
-
-    FocusControl(Item(kCutSheet));  // an edit's focus notices raise no check
-    host.dataChecks = 0;
-    Click(Item(1018));
-    EXPECT_EQ(host.dataChecks, 1);
-    EXPECT_EQ(Field(host.current, 22, 1), "1");
-    Click(Item(1236));
-    EXPECT_EQ(Field(host.current, 24, 1), "1");
-    Click(Item(1065));
-    Click(Item(1238));
-    EXPECT_EQ(Field(host.current, 22, 1), "0");
-    EXPECT_EQ(Field(host.current, 24, 1), "0");
-    EXPECT_TRUE(user.Boxes().empty());
-}
-
-TEST_F(ParamPage, CorrectionFixesEveryFlaggedEditAfterOneMessage) {
-    TypeReplacing(Item(kCutSheet), QStringLiteral("3"));
-    TypeReplacing(Item(kRearTractor), QStringLiteral("6"));
-    FocusControl(Item(kFont1));
-    ASSERT_EQ(page.CutSheetPending(), 1);
-    ASSERT_EQ(page.RearTractorPending(), 1);
-
-    user.AnswerBox(IDOK, [this](const OldShownBox& box) {
-        EXPECT_EQ(box.owner, &page);
+TEST_F(ParamPageTest, CorrectionFixesEveryFlaggedEditAfterOneMessage) {
+    TypeReplacing(cutSheet, QStringLiteral("3"));
+    TypeReplacing(rearTractor, QStringLiteral("6"));
+    FocusControl(control("font1"));
+    ASSERT_TRUE(page->cutSheetPending() && page->rearTractorPending());
+    user.answerBox(QMessageBox::Ok, [this](const ShownBox& box) {
+        EXPECT_EQ(box.owner, page);
         EXPECT_EQ(box.text, QStringLiteral("用紙吸入時ヘッドセンタリング位置の値が設定範囲を超えています。\n"
                                            "適正値に変更します。"));
         EXPECT_EQ(box.caption, QStringLiteral("パラメータ設定－用紙吸入時ヘッドセンタリング位置"));
-        EXPECT_EQ(box.style, MB_OK | MB_ICONEXCLAMATION);
-        // Nothing is corrected before the user has read the message.
-        EXPECT_EQ(Text(kCutSheet), QStringLiteral("3"));
+        EXPECT_EQ(box.icon, QMessageBox::Warning);
+        EXPECT_EQ(box.buttons, QMessageBox::Ok);
+        EXPECT_EQ(cutSheet->text(), QStringLiteral("3"));  // nothing is corrected before it is read
     });
-    page.CorrectHeadCentring();
-    EXPECT_EQ(user.Boxes().size(), 1u);
-    EXPECT_EQ(Text(kCutSheet), QStringLiteral("10"));
-    EXPECT_EQ(Text(kFrontTractor), QStringLiteral("68"));
-    EXPECT_EQ(Text(kRearTractor), QStringLiteral("10"));
-    EXPECT_FALSE(page.HasPendingCorrection());
-    EXPECT_EQ(CWnd::GetFocus(), Item(kRearTractor));
-    EXPECT_EQ(Field(host.current, 26, 8), "10,68,10");
+    page->correctHeadCentring();
+    EXPECT_EQ(user.boxes().size(), 1u);
+    EXPECT_FALSE(page->hasPendingCorrection());
+    EXPECT_EQ(QApplication::focusWidget(), rearTractor);
+    EXPECT_EQ(Field(window.current, 26, 8), "10,68,10");
 }
 
-TEST_F(ParamPage, EditWithoutAnIntegerStopsTheExchangeButTheBytesAreWritten) {
-    host.storeOnDataCheck = false;
-    FocusControl(Item(kKanji));
-    qobject_cast<QComboBox*>(Item(kFont1))->setCurrentIndex(2);
-    page.SetDlgItemText(kFrontTractor, QStringLiteral("20"));
-    page.SetDlgItemText(kCutSheet, QString());
-    page.CheckDlgButton(1018, true);
-    page.SetDlgItemText(kRearTractor, QStringLiteral("30"));
-    page.CheckDlgButton(1236, true);
+TEST_F(ParamPageTest, EditWithoutANumberStopsTheReadingButTheBytesAreWritten) {
+    window.storeOnDataCheck = false;
+    FocusControl(control("kanjiTable"));
+    control<QComboBox>("font1")->setCurrentIndex(2);
+    frontTractor->setText(QStringLiteral("20"));
+    cutSheet->clear();
+    control<QRadioButton>("postcardOn")->setChecked(true);
+    rearTractor->setText(QStringLiteral("30"));
+    control<QRadioButton>("paperLeft")->setChecked(true);
 
-    user.ExpectBox(QStringLiteral("整数を入力してください。"), AfxGetAppName(), MB_OK | MB_ICONEXCLAMATION,
-                   IDOK);
+    user.expectWarning(QStringLiteral("整数を入力してください。"), QCoreApplication::applicationName());
     settings::SettingsImage image = settings::FactoryImage();
-    page.StoreToImage(image);
-    // Exchanged before the failure: font 1 and the front tractor; from the cut sheet on, the
-    // previous values are written.
+    page->store(image);
+    // Read before the failure: font 1 and the front tractor; from the cut sheet on, the values
+    // last loaded are written.
     EXPECT_EQ(Field(image, 16, 1), "2");
-    EXPECT_EQ(Field(image, 22, 10), "0,0,40,20,");
-    EXPECT_EQ(Field(image, 32, 2), "68");
-    EXPECT_EQ(CWnd::GetFocus(), Item(kCutSheet));
-    EXPECT_EQ(Text(kCutSheet), QString());
+    EXPECT_EQ(Field(image, 22, 12), "0,0,40,20,68");
+    EXPECT_EQ(QApplication::focusWidget(), cutSheet);
 
-    page.SetDlgItemText(kCutSheet, QStringLiteral("33"));
-    page.StoreToImage(image);
+    cutSheet->setText(QStringLiteral("33"));
+    page->store(image);
     EXPECT_EQ(Field(image, 22, 12), "1,1,33,20,30");
 }
 

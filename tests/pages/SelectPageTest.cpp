@@ -1,56 +1,34 @@
-// Function select page: its template, loading and storing its bytes (the format blocks carried
-// unread), the data check on every change and the format settings dialog run from its button.
+// Function select page: its lists and groups, loading and storing its bytes (the format blocks
+// carried unread), the data check on the user's choices, its keys and the format dialog it runs.
 #include <gtest/gtest.h>
 
-#include <QButtonGroup>
+#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
+#include <QDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "framework/CDialog.h"
-#include "pages/CPage_Select.h"
+#include "pages/NumericEdit.h"
+#include "pages/SelectPage.h"
 #include "settings/FactoryImage.h"
-#include "tests/support/PageHost.h"
-#include "tests/support/OldScriptedUser.h"
+#include "tests/support/CraftedImages.h"
+#include "tests/support/PageWindow.h"
+#include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
 
 namespace {
 
-constexpr int kGothic = 1015;
-constexpr int kHopper2 = 1018;
-constexpr int kMincho = 1044;
-constexpr int kFormat = 1056;
-constexpr int kReduction = 1057;
-constexpr int kHopper1 = 1239;
-constexpr int kFormatButton = 1002;
-
-std::string Field(const settings::SettingsImage& image, std::size_t offset, std::size_t width) {
+std::string Field(const settings::SettingsImage& image, std::size_t offset, std::size_t width = 1) {
     return std::string(reinterpret_cast<const char*>(image.data()) + offset, width);
 }
 
-void SetField(settings::SettingsImage& image, std::size_t offset, const std::string& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        image[offset + i] = static_cast<std::uint8_t>(bytes[i]);
-}
-
-// The bytes the page owns: the four format blocks and the four codes.
-std::set<std::size_t> OwnedOffsets() {
-    std::set<std::size_t> owned{58, 60, 62, 70};
-    for (std::size_t i = 35; i <= 56; ++i)
-        owned.insert(i);
-    for (std::size_t first : {72, 103, 134}) {
-        for (std::size_t i = first; i < first + 30; ++i)
-            owned.insert(i);
-    }
-    return owned;
-}
-
-// Offsets where two images differ.
 std::set<std::size_t> Differences(const settings::SettingsImage& a, const settings::SettingsImage& b) {
     std::set<std::size_t> offsets;
     for (std::size_t i = 0; i < settings::kImageSize; ++i) {
@@ -60,259 +38,199 @@ std::set<std::size_t> Differences(const settings::SettingsImage& a, const settin
     return offsets;
 }
 
-class SelectPage : public ::testing::Test {
+class SelectPageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // As at start-up: the pages are filled before any data check collects them.
-        host.storeOnDataCheck = false;
-        host.Host(page);
-        page.LoadFromImage(settings::FactoryImage());
-        page.RefreshFormatButton();
-        host.storeOnDataCheck = true;
-        host.dataChecks = 0;
+    // As at start-up: loaded, then the window names the format on the button.
+    SelectPageTest() {
+        page->load(settings::FactoryImage());
+        page->refreshFormatButton();
     }
+    template <class T = QWidget>
+    T* control(const char* name) {
+        return Child<T>(page, name);
+    }
+    QString list(const char* name) { return control<QComboBox>(name)->currentText(); }
+    bool checked(const char* name) { return control<QRadioButton>(name)->isChecked(); }
+    QString buttonText() { return control<QPushButton>("formatSettings")->text(); }
 
-    QWidget* Item(int id) { return page.GetDlgItem(id); }
-    QString ComboText(int id) {
-        auto* combo = qobject_cast<QComboBox*>(Item(id));
-        return combo->currentIndex() >= 0 ? combo->currentText() : QString();
-    }
-    bool Checked(int id) { return page.IsDlgButtonChecked(id); }
-    QString ButtonText() { return page.GetDlgItemText(kFormatButton); }
-    void Load(const settings::SettingsImage& image) {
-        host.storeOnDataCheck = false;
-        page.LoadFromImage(image);
-        host.storeOnDataCheck = true;
-    }
-
-    OldScriptedUser user;
-    PageHost host;
-    CPage_Select page;
+    ScriptedUser user;
+    SelectPage* page = new SelectPage;  // owned by the window
+    PageWindow window{page};
 };
 
-TEST_F(SelectPage, TemplateOffersTheChoicesInOrder) {
-    const QStringList reductions{"縮小なし", "２／３縮小（左基準）", "２／３縮小（中央基準）",
-                                 "４／５縮小（左基準）", "４／５縮小（中央基準）"};
-    const QStringList formats{"書式０", "書式１", "書式２", "書式３"};
-    const std::pair<int, QStringList> combos[] = {{kReduction, reductions}, {kFormat, formats}};
-    for (const auto& [id, expected] : combos) {
-        auto* combo = qobject_cast<QComboBox*>(Item(id));
-        ASSERT_NE(combo, nullptr);
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-        EXPECT_EQ(items, expected);
+TEST_F(SelectPageTest, ListsOfferTheWordsAndTheFactoryImageIsShown) {
+    const QStringList kReductions{"縮小なし", "２／３縮小（左基準）", "２／３縮小（中央基準）",
+                                  "４／５縮小（左基準）", "４／５縮小（中央基準）"};
+    for (const auto& [name, words] :
+         {std::pair{"reduction", kReductions},
+          std::pair{"format", QStringList{"書式０", "書式１", "書式２", "書式３"}}}) {
+        for (int i = 0; i < words.size(); ++i)
+            EXPECT_EQ(control<QComboBox>(name)->itemText(i), words[i]);
+        EXPECT_EQ(control<QComboBox>(name)->count(), words.size());
     }
-    auto* mincho = qobject_cast<QRadioButton*>(Item(kMincho));
-    auto* hopper1 = qobject_cast<QRadioButton*>(Item(kHopper1));
-    ASSERT_TRUE(mincho && hopper1 && mincho->group() && hopper1->group());
-    EXPECT_NE(mincho->group(), hopper1->group());
-    EXPECT_EQ(mincho->group()->buttons().value(1), Item(kGothic));
-    EXPECT_EQ(hopper1->group()->buttons().value(1), Item(kHopper2));
-    // Each radio button's text fits its rectangle in full.
-    for (int id : {kMincho, kGothic, kHopper1, kHopper2})
-        EXPECT_LE(Item(id)->sizeHint().width(), Item(id)->width()) << id;
-
-    bool nameFound = false;
-    for (QLabel* label : page.ControlParent()->findChildren<QLabel*>()) {
-        if (label->text() == QStringLiteral("機能選択")) {
-            nameFound = true;
-            EXPECT_FALSE(label->isVisible());
-        }
-    }
-    EXPECT_TRUE(nameFound);
+    EXPECT_EQ(list("reduction"), QStringLiteral("縮小なし"));
+    EXPECT_EQ(list("format"), QStringLiteral("書式０"));
+    EXPECT_TRUE(checked("mincho") && !checked("gothic") && checked("hopper1") && !checked("hopper2"));
+    EXPECT_EQ(buttonText(), QStringLiteral("書式０の設定(&D)"));
+    // Before any load and refresh: nothing chosen, the button's own text.
+    SelectPage fresh;
+    EXPECT_EQ(Child<QComboBox>(&fresh, "format")->currentIndex(), -1);
+    EXPECT_EQ(Child<QPushButton>(&fresh, "formatSettings")->text(), QStringLiteral("書式の設定(&D)..."));
 }
 
-TEST_F(SelectPage, FactoryImageShowsItsChoicesAndNamesTheFormat) {
-    EXPECT_EQ(ComboText(kReduction), QStringLiteral("縮小なし"));
-    EXPECT_TRUE(Checked(kMincho));
-    EXPECT_FALSE(Checked(kGothic));
-    EXPECT_TRUE(Checked(kHopper1));
-    EXPECT_FALSE(Checked(kHopper2));
-    EXPECT_EQ(ComboText(kFormat), QStringLiteral("書式０"));
-    EXPECT_EQ(ButtonText(), QStringLiteral("書式０の設定(&D)"));
-}
-
-TEST_F(SelectPage, LoadThenStoreWritesBackOwnBytesOnly) {
-    settings::SettingsImage image = settings::FactoryImage();
-    SetField(image, 58, "2");
-    SetField(image, 60, "1");
-    SetField(image, 62, "5");
-    SetField(image, 70, "2");
+TEST_F(SelectPageTest, LoadThenStoreWritesBackOwnBytesOnly) {
     // Blocks are carried as they come, digits or not; the dialog was never opened.
-    SetField(image, 35, "7:,0x0,999,-12,abc,,,,");
-    SetField(image, 103, "01,135,136,040,132,1 2,AAA,000");
-    Load(image);
-
-    // Into an image that holds something else everywhere: only the page's bytes change.
+    const auto image = With({{58, "2"},
+                             {60, "1"},
+                             {62, "5"},
+                             {70, "2"},
+                             {35, "7:,0x0,999,-12,abc,,,,"},
+                             {103, "01,135,136,040,132,1 2,AAA,000"}});
+    page->load(image);
     settings::SettingsImage target;
     for (std::size_t i = 0; i < settings::kImageSize; ++i)
         target[i] = 0xAA;
-    page.StoreToImage(target);
-    const std::set<std::size_t> owned = OwnedOffsets();
+    page->store(target);
     for (std::size_t i = 0; i < settings::kImageSize; ++i) {
-        if (owned.count(i))
-            EXPECT_EQ(target[i], image[i]) << i;
-        else
-            EXPECT_EQ(target[i], 0xAA) << i;
+        const bool owned = i == 58 || i == 60 || i == 62 || i == 70 || (i >= 35 && i < 57) ||
+                           (i >= 72 && i < 164 && (i - 72) % 31 != 30);
+        EXPECT_EQ(target[i], owned ? image[i] : 0xAA) << i;
     }
-
     // Every valid code of each field comes back as loaded.
     for (const char* reduction : {"0", "1", "3", "5", "7"}) {
         for (const char* format : {"0", "1", "2", "3"}) {
-            SetField(image, 62, reduction);
-            SetField(image, 70, format);
-            SetField(image, 58, format[0] == '1' ? "2" : "1");
-            SetField(image, 60, format[0] == '2' ? "0" : "1");
-            Load(image);
-            settings::SettingsImage stored = image;
-            page.StoreToImage(stored);
-            EXPECT_TRUE(Differences(stored, image).empty()) << reduction << format;
+            const auto loaded = With({{62, reduction},
+                                      {70, format},
+                                      {58, format[0] == '1' ? "2" : "1"},
+                                      {60, format[0] == '2' ? "0" : "1"}});
+            page->load(loaded);
+            settings::SettingsImage stored = loaded;
+            page->store(stored);
+            EXPECT_TRUE(Differences(stored, loaded).empty()) << reduction << format;
         }
     }
-    EXPECT_TRUE(user.Boxes().empty());
+    EXPECT_EQ(window.dataChecks, 0);
 }
 
-TEST_F(SelectPage, ReducedPrintingShowsAndStoresItsCode) {
-    settings::SettingsImage image = settings::FactoryImage();
-    SetField(image, 62, "1");
-    Load(image);
-    EXPECT_EQ(ComboText(kReduction), QStringLiteral("２／３縮小（左基準）"));
-
-    ChooseComboItem(Item(kReduction), 4);
-    EXPECT_EQ(Field(host.current, 62, 1), "7");
-    EXPECT_GE(host.dataChecks, 1);
-
-    // A code without a text leaves the shown choice, which the store writes.
-    SetField(image, 62, "4");
-    Load(image);
-    EXPECT_EQ(ComboText(kReduction), QStringLiteral("４／５縮小（中央基準）"));
-    page.StoreToImage(image);
-    EXPECT_EQ(Field(image, 62, 1), "7");
-}
-
-TEST_F(SelectPage, UnknownHopperCodeKeepsThePreviousChoice) {
-    settings::SettingsImage image = settings::FactoryImage();
-    SetField(image, 58, "2");
-    Load(image);
-    EXPECT_TRUE(Checked(kHopper2));
-    EXPECT_FALSE(Checked(kHopper1));
-    settings::SettingsImage stored = settings::FactoryImage();
-    page.StoreToImage(stored);
-    EXPECT_EQ(Field(stored, 58, 1), "2");
-
-    SetField(image, 58, "9");
-    Load(image);
-    EXPECT_TRUE(Checked(kHopper2));
-    page.StoreToImage(image);
-    EXPECT_EQ(Field(image, 58, 1), "2");
-}
-
-TEST_F(SelectPage, UnknownTypefaceCodeChecksNothingAndIsKept) {
-    settings::SettingsImage image = settings::FactoryImage();
-    SetField(image, 60, "5");
-    Load(image);
-    EXPECT_FALSE(Checked(kMincho));
-    EXPECT_FALSE(Checked(kGothic));
-    settings::SettingsImage stored = settings::FactoryImage();
-    page.StoreToImage(stored);
-    EXPECT_EQ(Field(stored, 60, 1), "5");
-
-    // Once the user picks a typeface, that is what goes out.
-    Click(Item(kGothic));
-    EXPECT_TRUE(Checked(kGothic));
-    EXPECT_EQ(Field(host.current, 60, 1), "1");
-}
-
-TEST_F(SelectPage, EveryChoiceRaisesTheDataCheckAtOnce) {
-    Click(Item(kGothic));
-    EXPECT_EQ(host.dataChecks, 1);
-    EXPECT_EQ(Field(host.current, 60, 1), "1");
-    Click(Item(kHopper2));
-    EXPECT_EQ(Field(host.current, 58, 1), "2");
-    Click(Item(kMincho));
-    EXPECT_EQ(Field(host.current, 60, 1), "0");
-    Click(Item(kHopper1));
-    EXPECT_EQ(Field(host.current, 58, 1), "1");
-    EXPECT_EQ(host.dataChecks, 4);
-
-    // The button itself raises none.
-    FocusControl(Item(kMincho));
-    const int before = host.dataChecks;
-    page.OnCommand(kFormatButton, EN_SETFOCUS);
-    EXPECT_EQ(host.dataChecks, before);
-}
-
-TEST_F(SelectPage, ChoosingAFormatStoresItAndRenamesTheButton) {
-    // The caption follows the data check, so the held name it shows is the stored one.
-    std::vector<QString> captionsAtCheck;
-    host.onDataCheck = [&] { captionsAtCheck.push_back(ButtonText()); };
-    ChooseComboItem(Item(kFormat), 3);
-    EXPECT_EQ(Field(host.current, 70, 1), "3");
-    EXPECT_EQ(ButtonText(), QStringLiteral("書式３の設定(&D)"));
-    ASSERT_FALSE(captionsAtCheck.empty());
-    EXPECT_EQ(captionsAtCheck.front(), QStringLiteral("書式０の設定(&D)"));
-    EXPECT_NE(captionsAtCheck.back(), QStringLiteral("書式３の設定(&D)"));
-    EXPECT_EQ(Differences(host.current, settings::FactoryImage()), std::set<std::size_t>{70});
-}
-
-TEST_F(SelectPage, FormatDialogOKCarriesTheBlockIntoTheImage) {
-    int checksInDialog = -1;
-    user.DriveDialog([&](CDialog& d) {
-        EXPECT_EQ(d.GetWindowText(), QStringLiteral("書式の設定： 書式０"));
-        EXPECT_EQ(d.GetDlgItemText(1054), QStringLiteral("66"));
-        EXPECT_FALSE(d.GetDlgItem(1201)->isEnabled());
-        ShowAndActivate(d.GetSafeHwnd());
-        TypeReplacing(d.GetDlgItem(1054), QStringLiteral("72"));
-        TypeReplacing(d.GetDlgItem(1064), QStringLiteral("60"));
-        checksInDialog = host.dataChecks;
-        Click(d.GetDlgItem(IDOK));
-    });
-    Click(Item(kFormatButton));
-    EXPECT_EQ(user.DialogsRun(), 1);
-    EXPECT_EQ(host.dataChecks, checksInDialog + 1);
-    EXPECT_EQ(Field(host.current, 35, 22), "72,120,120,120,046,060");
-    for (std::size_t offset : Differences(host.current, settings::FactoryImage())) {
-        EXPECT_GE(offset, 35u);
-        EXPECT_LE(offset, 56u);
+TEST_F(SelectPageTest, UnknownCodesKeepWhatIsShown) {
+    // A valid code, then one that names nothing: the byte stored, and the list's text or the
+    // button checked then ("" for none).
+    const struct {
+        std::size_t offset;
+        const char *valid, *unknown, *stored, *list, *shown;
+    } kCases[] = {{62, "7", "4", "7", "reduction", "４／５縮小（中央基準）"},
+                  {70, "3", "4", "3", "format", "書式３"},
+                  {58, "2", "9", "2", nullptr, "hopper2"},
+                  {60, "1", "5", "5", nullptr, ""}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.offset);
+        page->load(With({{c.offset, c.valid}}));
+        settings::SettingsImage image = With({{c.offset, c.unknown}});
+        page->load(image);
+        page->store(image);
+        EXPECT_EQ(Field(image, c.offset), c.stored);
+        using Pair = std::array<const char*, 2>;
+        if (c.list) {
+            EXPECT_EQ(list(c.list), QString::fromUtf8(c.shown));
+        } else {
+            for (const char* name : c.offset == 58 ? Pair{"hopper1", "hopper2"} : Pair{"mincho", "gothic"})
+                EXPECT_EQ(checked(name), c.shown == std::string(name)) << name;
+        }
     }
-
-    // Cancel leaves every block as it was.
-    const settings::SettingsImage before = host.current;
-    user.DriveDialog([&](CDialog& d) {
-        EXPECT_EQ(d.GetDlgItemText(1054), QStringLiteral("72"));
-        d.SetDlgItemText(1054, QStringLiteral("10"));
-        checksInDialog = host.dataChecks;
-        d.OnCommand(IDCANCEL, 0);
-    });
-    Click(Item(kFormatButton));
-    EXPECT_EQ(host.dataChecks, checksInDialog);
-    settings::SettingsImage stored = before;
-    page.StoreToImage(stored);
-    EXPECT_TRUE(Differences(stored, before).empty());
+    // Once the user picks a typeface, that is what goes out.
+    Click(control("gothic"));
+    EXPECT_EQ(Field(window.current, 60), "1");
 }
 
-TEST_F(SelectPage, TheSelectedFormatIsTheOneEdited) {
-    settings::SettingsImage image = settings::FactoryImage();
-    SetField(image, 103, "20,010,120,060,046,120,046,054");
-    Load(image);
-    ChooseComboItem(Item(kFormat), 2);
-    EXPECT_EQ(Field(host.current, 70, 1), "2");
+TEST_F(SelectPageTest, EveryChoiceRaisesTheDataCheckAtOnce) {
+    for (const auto& [name, code] :
+         {std::pair{"gothic", "1"}, {"hopper2", "2"}, {"mincho", "0"}, {"hopper1", "1"}}) {
+        Click(control(name));
+        EXPECT_EQ(Field(window.current, name[0] == 'h' ? 58 : 60), code) << name;
+    }
+    EXPECT_EQ(window.dataChecks, 4);
+    ChooseComboItem(control("reduction"), 4);
+    EXPECT_EQ(Field(window.current, 62), "7");
+    EXPECT_EQ(window.dataChecks, 8);  // one for each step down the list
+    // Moving about raises none.
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(window.dataChecks, 8);
 
-    user.DriveDialog([&](CDialog& d) {
-        EXPECT_EQ(d.GetWindowText(), QStringLiteral("書式の設定： 書式２"));
-        EXPECT_EQ(d.GetDlgItemText(1054), QStringLiteral("20"));
-        EXPECT_EQ(d.GetDlgItemText(1201), QStringLiteral("10"));
-        EXPECT_EQ(d.GetDlgItemText(1060), QStringLiteral("60"));
-        EXPECT_TRUE(d.GetDlgItem(1202)->isEnabled());
-        d.SetDlgItemText(1202, QStringLiteral("99"));
-        d.OnCommand(IDOK, 0);
+    // The button names the format only after the data check has stored it.
+    std::vector<QString> buttonAtCheck;
+    window.onDataCheck = [&] { buttonAtCheck.push_back(buttonText()); };
+    ChooseComboItem(control("format"), 3);
+    EXPECT_EQ(Field(window.current, 70), "3");
+    EXPECT_EQ(buttonText(), QStringLiteral("書式３の設定(&D)"));
+    EXPECT_EQ(buttonAtCheck,
+              (std::vector<QString>{"書式０の設定(&D)", "書式１の設定(&D)", "書式２の設定(&D)"}));
+}
+
+TEST_F(SelectPageTest, KeysReachTheirControlsInTheOldOrder) {
+    const char* const kTabOrder[] = {"mincho", "hopper1", "reduction", "format", "formatSettings"};
+    FocusControl(control(kTabOrder[0]));
+    for (std::size_t i = 1; i <= std::size(kTabOrder); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+                  kTabOrder[i % std::size(kTabOrder)]);
+    }
+    // The group box's key reaches its list from anywhere, its button too; the buttons' keys click
+    // them a moment later, as Qt animates it.
+    const std::pair<Qt::Key, const char*> kKeys[] = {
+        {Qt::Key_S, "format"}, {Qt::Key_G, "gothic"}, {Qt::Key_P, "reduction"}, {Qt::Key_Y, "hopper2"},
+        {Qt::Key_S, "format"}, {Qt::Key_R, "mincho"}, {Qt::Key_N, "hopper1"},   {Qt::Key_S, "format"}};
+    for (const auto& [key, name] : kKeys) {
+        QTest::keyClick(&window, key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), control(name)) << name;
+        if (qobject_cast<QRadioButton*>(control(name)))
+            QTRY_VERIFY(checked(name));
+    }
+    EXPECT_EQ(Field(window.current, 58) + Field(window.current, 60), "10");
+    FocusControl(control("formatSettings"));
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), control("format"));
+    user.driveDialog([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(user.dialogsRun(), 1);
+}
+
+TEST_F(SelectPageTest, TheDialogEditsTheSelectedFormatAndOnlyOKWritesIt) {
+    const auto image = With({{103, "20,010,120,060,046,120,046,054"}});
+    page->load(image);
+    ChooseComboItem(control("format"), 2);
+    const int checks = window.dataChecks;
+    user.driveDialog([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("書式の設定： 書式２"));
+        for (const auto& [name, text] :
+             {std::pair{"paperLength", "20"}, {"leftMargin", "10"}, {"front", "60"}})
+            EXPECT_EQ(Child<NumericEdit>(&d, name)->text(), QString::fromLatin1(text)) << name;
+        TypeReplacing(Child<QWidget>(&d, "rightMargin"), QStringLiteral("99"));
+        EXPECT_EQ(window.dataChecks, checks);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    Click(Item(kFormatButton));
-    EXPECT_EQ(Field(host.current, 103, 30), "20,010,099,060,046,120,046,054");
-    EXPECT_EQ(Field(host.current, 72, 30), Field(image, 72, 30));
-    EXPECT_EQ(Field(host.current, 134, 30), Field(image, 134, 30));
-    EXPECT_EQ(Field(host.current, 35, 22), Field(image, 35, 22));
+    Click(control("formatSettings"));
+    EXPECT_EQ(window.dataChecks, checks + 1);
+    EXPECT_EQ(Field(window.current, 103, 30), "20,010,099,060,046,120,046,054");
+    EXPECT_EQ(Differences(window.current, image), (std::set<std::size_t>{70, 110, 111, 112}));
+
+    // Cancel and Escape write nothing and raise no data check.
+    const settings::SettingsImage before = window.current;
+    for (bool escape : {false, true}) {
+        user.driveDialog([&](QDialog& d) {
+            TypeReplacing(Child<QWidget>(&d, "paperLength"), QStringLiteral("10"));
+            if (escape)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            else
+                Click(Child<QWidget>(&d, "cancel"));
+        });
+        Click(control("formatSettings"));
+    }
+    EXPECT_EQ(user.dialogsRun(), 3);
+    EXPECT_EQ(window.dataChecks, checks + 1);
+    settings::SettingsImage stored = before;
+    page->store(stored);
+    EXPECT_EQ(stored, before);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <ostream>
 
 #include "res/Images.h"
-#include "res/ResourceIds.h"
 
 namespace {
 
@@ -120,7 +119,7 @@ TEST(ResourceImages, ApplicationIconHasBothSizes) {
 }
 
 TEST(ResourceImages, UnknownIdsGiveNullImages) {
-    for (int id : {0, -1, 149, 151, 159, 169, res::IDI_APP, res::IDD_MAIN})
+    for (int id : {0, -1, 149, 151, 159, 169, res::IDI_APP})
         EXPECT_TRUE(res::LoadBitmapResource(id).isNull()) << id;
     EXPECT_TRUE(res::LoadIconResource(res::IDB_TOOLBAR).isNull());
     EXPECT_TRUE(res::LoadIconResource(0).isNull());

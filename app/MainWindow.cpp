@@ -1,0 +1,187 @@
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include "app/Messages.h"
+#include "pages/MemorySwitchPage.h"
+#include "pages/Param2Page.h"
+#include "pages/ParamPage.h"
+#include "pages/SelectPage.h"
+#include "platform/ExecutableDirectory.h"
+#include "res/Images.h"
+#include "settings/FactoryImage.h"
+#include "ui/ElidedLabel.h"
+#include "ui/MenuBarStyle.h"
+#include "ui/WindowKeys.h"
+
+namespace {
+
+// The tab strip's picture of each page: function select, switches, parameters.
+constexpr int kTabImages[7] = {0, 2, 2, 1, 1, 1, 1};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      m_actions(CreateMainActions(this)),
+      m_tabs(new QTabWidget(this)),
+      m_current(settings::FactoryImage()),
+      m_fileBaseline(settings::FactoryImage()),
+      m_printerBaseline(settings::FactoryImage()) {
+    setWindowTitle(msg::WindowTitle());
+    setWindowIcon(res::AppIcon());
+    // A fixed-size window that can be minimised but not maximised or resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    FillMenuBar(menuBar(), m_actions);
+    ApplyMenuBarStyle(menuBar());
+    auto* toolBar = addToolBar(QString());
+    toolBar->setObjectName(QStringLiteral("commands"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(16, 16));
+    FillToolBar(toolBar, m_actions);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    new WindowKeys(this);
+
+    connect(m_actions.load, &QAction::triggered, this, &MainWindow::loadSettings);
+    connect(m_actions.save, &QAction::triggered, this, &MainWindow::saveSettings);
+    connect(m_actions.send, &QAction::triggered, this, &MainWindow::sendSettings);
+    connect(m_actions.factory, &QAction::triggered, this, &MainWindow::factorySettings);
+    connect(m_actions.printer, &QAction::triggered, this, &MainWindow::selectPrinter);
+    connect(m_actions.exit, &QAction::triggered, this, &MainWindow::exitApp);
+    connect(m_actions.helpContents, &QAction::triggered, this, &MainWindow::helpContents);
+    connect(m_actions.about, &QAction::triggered, this, &MainWindow::about);
+    for (int i = 0; i < 7; ++i)
+        connect(m_actions.pages[i], &QAction::triggered, this, [this, i] { selectPage(i); });
+
+    m_helpPath = platform::ExecutableDirectory() + QStringLiteral("bmk540.chm");
+    m_actions.helpContents->setEnabled(QFileInfo(m_helpPath).isFile());
+
+    createPages();
+    createStatusBar();
+    setCentralWidget(m_tabs);
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createPages() {
+    m_tabs->setObjectName(QStringLiteral("pages"));
+    // Every tab in one row, never cut or scrolled.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->tabBar()->setElideMode(Qt::ElideNone);
+    m_selectPage = new SelectPage;
+    m_paramPage = new ParamPage;
+    m_pages = {m_selectPage,
+               m_paramPage,
+               new Param2Page,
+               new MemorySwitchPage(0),
+               new MemorySwitchPage(1),
+               new MemorySwitchPage(2),
+               new MemorySwitchPage(3)};
+    for (int i = 0; i < 7; ++i) {
+        m_tabs->addTab(m_pages[i], res::TabIcon(kTabImages[i]), msg::TabCaption(i));
+        connect(m_pages[i], &SettingsPage::changed, this, &MainWindow::dataCheck);
+    }
+}
+
+void MainWindow::createStatusBar() {
+    for (int part = 0; part < 2; ++part) {
+        m_statusParts[part] = new ElidedLabel;
+        m_statusParts[part]->setObjectName(part == 0 ? QStringLiteral("printerName")
+                                                     : QStringLiteral("port"));
+        // The printer's name takes six and a half tenths of the width, its connection the rest.
+        statusBar()->addWidget(m_statusParts[part], part == 0 ? 13 : 7);
+    }
+    statusBar()->setSizeGripEnabled(false);
+}
+
+QString MainWindow::statusText(int part) const {
+    return m_statusParts[part]->fullText();
+}
+
+bool MainWindow::start() {
+    m_startupDone = false;
+    m_current = m_printerBaseline = m_fileBaseline = settings::FactoryImage();
+    m_actions.send->setEnabled(false);
+    loadAllPages(m_current);
+    selectPrinter();
+    m_selectPage->refreshFormatButton();
+    m_startupDone = true;
+    return !m_closed;
+}
+
+int MainWindow::currentPageIndex() const {
+    return m_tabs->currentIndex();
+}
+
+void MainWindow::loadAllPages(const settings::SettingsImage& image) {
+    // Filling edits raises data checks; they must not collect half-filled pages into the image.
+    const bool wasLoading = m_loadingPages;
+    m_loadingPages = true;
+    const settings::SettingsImage source = image;
+    for (SettingsPage* page : m_pages)
+        page->load(source);
+    m_loadingPages = wasLoading;
+}
+
+void MainWindow::storeAllPages(settings::SettingsImage& image) {
+    for (SettingsPage* page : m_pages)
+        page->store(image);
+}
+
+void MainWindow::dataCheck() {
+    // A check raised inside a check (a validation message moving the focus) is ignored, so
+    // validation messages cannot loop.
+    if (m_inDataCheck)
+        return;
+    m_inDataCheck = true;
+    ++m_dataChecksRun;
+    if (m_startupDone && !m_loadingPages)
+        storeAllPages(m_current);
+    m_actions.send->setEnabled(true);
+    m_inDataCheck = false;
+}
+
+void MainWindow::selectPage(int index) {
+    if (index < 0 || index >= 7)
+        return;
+    m_tabs->setCurrentIndex(index);
+    // The page takes the focus unless the tabs hold it: the control it had last, else its first.
+    QWidget* focus = focusWidget();
+    SettingsPage* page = m_pages[index];
+    if (focus == m_tabs->tabBar() || (focus && page->isAncestorOf(focus)))
+        return;
+    if (QWidget* last = page->focusWidget(); last && last->isVisible() && last->isEnabled()) {
+        last->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
+         w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void MainWindow::closePanel() {
+    m_closed = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box runs the exit's questions; the window stays unless they let it go (the close
+    // they ask for from inside this event is this one).
+    if (!m_closed)
+        exitApp();
+    event->setAccepted(m_closed);
+}

@@ -1,0 +1,95 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+#include "settings/SettingsImage.h"
+#include "ui/MainActions.h"
+
+class ElidedLabel;
+class ParamPage;
+class QTabWidget;
+class SelectPage;
+class SettingsPage;
+
+// The one window of the program: seven tab pages over the settings image, the commands that
+// load, save and send it, and the three working images that decide what to ask before losing work:
+// the current image, the one last sent to the printer and the one last loaded or saved.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // What every start does before the window shows: the factory settings and the printer
+    // choice. False when the program must end instead (no printer was chosen).
+    bool start();
+    bool hasClosed() const { return m_closed; }
+
+    // The pages in the fixed order of every load and store.
+    void loadAllPages(const settings::SettingsImage& image);
+    void storeAllPages(settings::SettingsImage& image);
+    void selectPage(int index);
+    // The user changed something: the pages are collected into the current image and Send is offered.
+    void dataCheck();
+
+    void loadSettings();
+    void saveSettings();
+    void sendSettings();
+    void factorySettings();
+    void selectPrinter();
+    void exitApp();
+    void helpContents();
+    void about();
+
+    // State other parts of the program and the tests read.
+    const settings::SettingsImage& currentImage() const { return m_current; }
+    const settings::SettingsImage& fileBaseline() const { return m_fileBaseline; }
+    const settings::SettingsImage& printerBaseline() const { return m_printerBaseline; }
+    const QString& printerName() const { return m_printerName; }
+    const QString& portName() const { return m_portName; }
+    const QString& helpPath() const { return m_helpPath; }
+    bool startupDone() const { return m_startupDone; }
+    int dataChecksRun() const { return m_dataChecksRun; }
+    QTabWidget* tabs() const { return m_tabs; }
+    int currentPageIndex() const;
+    SettingsPage* page(int index) const { return m_pages[index]; }
+    const MainActions& actions() const { return m_actions; }
+    QString statusText(int part) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createPages();
+    void createStatusBar();
+    void showPrinter();
+    void closePanel();
+    bool correctPendingHeadCentring();
+    // Collects the pages and asks whether to send and to save what differs from the printer
+    // and the file; false when the command must stop there.
+    bool settleChanges(const QString& sendQuestion, const QString& saveQuestion);
+    // The save command; true when a settings file was written.
+    bool saveSettingsFile();
+    void showFactorySettings();
+
+    MainActions m_actions;
+    QTabWidget* m_tabs;
+    SelectPage* m_selectPage;
+    ParamPage* m_paramPage;
+    std::array<SettingsPage*, 7> m_pages{};  // tab order: select, parameters 1 and 2, switches 1..4
+    std::array<ElidedLabel*, 2> m_statusParts{};
+
+    QString m_helpPath;
+    QString m_printerName;
+    QString m_portName;
+    int m_printerCount = 0;
+    settings::SettingsImage m_current;
+    settings::SettingsImage m_fileBaseline;
+    settings::SettingsImage m_printerBaseline;
+    bool m_startupDone = false;
+    bool m_loadingPages = false;
+    bool m_inDataCheck = false;
+    bool m_closed = false;
+    int m_dataChecksRun = 0;
+};

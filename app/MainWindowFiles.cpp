@@ -1,0 +1,98 @@
+// Loading and saving settings files, and the help menu.
+#include <QFileInfo>
+#include <optional>
+
+#include "app/AboutDialog.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "app/Messages.h"
+#include "framework/Seams.h"
+#include "pages/SelectPage.h"
+#include "platform/ExecutableDirectory.h"
+#include "platform/HelpViewer.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+std::optional<QString> AskFileName(QWidget* owner, bool open) {
+    seams::FileDialogRequest request;
+    request.open = open;
+    request.owner = owner;
+    request.filterName = msg::SettingsFileFilter();
+    request.filterPattern = QStringLiteral("*.dat");
+    request.defaultExtension = QStringLiteral("dat");
+    request.initialName = QStringLiteral("*.dat");
+    request.initialDirectory = platform::ExecutableDirectory();
+    request.overwritePrompt = !open;
+    return seams::fileDialogs().run(request);
+}
+
+}  // namespace
+
+void MainWindow::loadSettings() {
+    if (m_startupDone) {
+        storeAllPages(m_current);
+        // Unsent changes are what a load would lose.
+        if (m_current != m_printerBaseline &&
+            seams::messageBox(this, msg::DiscardChanges(), msg::Caption(), QMessageBox::Warning,
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
+    }
+    const std::optional<QString> path = AskFileName(this, true);
+    if (!path)
+        return;
+    const std::optional<settings::SettingsImage> loaded = settings::LoadSettingsFile(path->toStdString());
+    if (!loaded) {
+        // The current image stays what the pages held when the command began.
+        seams::warn(this, msg::NotASettingsFile(), msg::Caption());
+        return;
+    }
+    m_current = *loaded;
+    loadAllPages(m_current);
+    m_fileBaseline = m_current;
+    dataCheck();
+    m_selectPage->refreshFormatButton();
+}
+
+void MainWindow::saveSettings() {
+    saveSettingsFile();
+}
+
+bool MainWindow::saveSettingsFile() {
+    if (correctPendingHeadCentring())
+        return false;
+    storeAllPages(m_current);
+    std::optional<QString> path = AskFileName(this, false);
+    while (path) {
+        switch (settings::SaveSettingsFile(path->toStdString(), m_current)) {
+            case settings::SaveResult::Saved:
+                m_fileBaseline = m_current;
+                return true;
+            case settings::SaveResult::AccessDenied:
+                seams::warn(this, msg::SaveAccessDenied(), msg::Caption());
+                path = AskFileName(this, false);
+                continue;
+            case settings::SaveResult::Failed:
+                seams::messageBox(this, msg::SaveFailed(), msg::Caption(), QMessageBox::Critical);
+                return false;
+        }
+    }
+    return false;
+}
+
+void MainWindow::helpContents() {
+#ifdef _WIN32
+    const platform::HelpOpener ownViewer;  // Windows reads compiled help itself
+#else
+    // Other desktops seldom have a viewer for compiled help: the program shows the file itself.
+    const platform::HelpOpener ownViewer = [this](const QString& path) { return ShowHelpWindow(this, path); };
+#endif
+    if (!platform::OpenHelpFile(m_helpPath, ownViewer))
+        seams::warn(this, msg::HelpNotFound(), msg::Caption());
+}
+
+void MainWindow::about() {
+    AboutDialog dialog(this);
+    seams::modalLoop().run(dialog);
+}

@@ -1,0 +1,147 @@
+#include "app/PrinterSelectDialog.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "app/BusyCursor.h"
+#include "app/Messages.h"
+#include "framework/Seams.h"
+#include "platform/ModelPrinter.h"
+#include "platform/PrinterSystem.h"
+#include "platform/ProcessExit.h"
+#include "ui_PrinterSelectDialog.h"
+
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kPortColumn = 1;
+const QString kFilePort = QString::fromLatin1(platform::kFilePort);
+
+struct Row {
+    QString name;
+    QString port;
+};
+
+// Case-insensitive first, exact order as the tie-break, as the list has always been sorted.
+bool SortsBefore(const Row& a, const Row& b) {
+    const int c = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
+}
+
+}  // namespace
+
+PrinterSelectDialog::PrinterSelectDialog(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::PrinterSelectDialog>()) {
+    m_ui->setupUi(this);
+    QTreeWidget* list = m_ui->printerList;
+    list->header()->setSectionsMovable(false);
+    list->header()->resizeSection(kNameColumn, 200);
+    list->header()->resizeSection(kPortColumn, 90);
+    // Both columns at their first widths, whether or not the list needs its scroll bar.
+    list->setMinimumWidth(list->header()->length() + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width());
+    // A double click anywhere on the rows, empty space too, takes the selected row.
+    list->viewport()->installEventFilter(this);
+}
+
+PrinterSelectDialog::~PrinterSelectDialog() = default;
+
+void PrinterSelectDialog::setHeldPrinter(const QString& name, const QString& port) {
+    m_printerName = name;
+    m_portName = port;
+}
+
+int PrinterSelectDialog::run() {
+    setResult(QDialog::Rejected);
+    fillFromSpooler();
+    QTreeWidget* list = m_ui->printerList;
+    m_printerCount = list->topLevelItemCount();
+    if (m_printerCount == 0) {
+        seams::warn(this, msg::NoUsablePrinter(), msg::Caption());
+        platform::ExitProcess(1);
+    }
+
+    int target = 0;
+    for (int row = 0; !m_printerName.isEmpty() && row < m_printerCount; ++row) {
+        if (list->topLevelItem(row)->text(kNameColumn) == m_printerName) {
+            target = row;
+            break;
+        }
+    }
+    list->setCurrentItem(list->topLevelItem(target));
+
+    if (m_printerCount == 1 && !startupDone) {
+        accept();
+        if (result() == QDialog::Accepted)
+            return QDialog::Accepted;
+    }
+
+    bool anyOtherPort = false;
+    for (int row = 0; row < m_printerCount; ++row)
+        anyOtherPort |= list->topLevelItem(row)->text(kPortColumn) != kFilePort;
+    if (!anyOtherPort) {
+        seams::warn(this, msg::AllPrintersOnFile(), msg::Caption());
+        platform::ExitProcess(1);
+    }
+    return seams::modalLoop().run(*this);
+}
+
+void PrinterSelectDialog::fillFromSpooler() {
+    QTreeWidget* list = m_ui->printerList;
+    list->clear();
+    // The spooler is asked once; a spooler that cannot be asked lists no printer.
+    const auto queues = [] {
+        BusyCursor busy;
+        return platform::CurrentPrinterSystem().queues();
+    }();
+    if (!queues)
+        return;
+    std::vector<Row> rows;
+    for (const platform::PrinterQueue& queue : platform::ModelQueues(*queues))
+        rows.push_back(
+            {QString::fromStdString(queue.name), QString::fromStdString(platform::QueuePort(queue))});
+    std::stable_sort(rows.begin(), rows.end(), SortsBefore);
+    QList<QTreeWidgetItem*> items;
+    for (const Row& row : rows) {
+        auto* item = new QTreeWidgetItem(QStringList{row.name, row.port});
+        // A scheduler's device address is far longer than the column: shown whole on hover.
+        item->setToolTip(kPortColumn, row.port);
+        items.append(item);
+    }
+    list->addTopLevelItems(items);
+}
+
+int PrinterSelectDialog::selectedRow() const {
+    const QList<QTreeWidgetItem*> selected = m_ui->printerList->selectedItems();
+    return selected.isEmpty() ? -1 : m_ui->printerList->indexOfTopLevelItem(selected.first());
+}
+
+void PrinterSelectDialog::accept() {
+    const int row = selectedRow();
+    if (row < 0) {
+        seams::warn(this, msg::NoPrinterSelected(), msg::Caption());
+        return;
+    }
+    const QTreeWidgetItem* item = m_ui->printerList->topLevelItem(row);
+    m_printerName = item->text(kNameColumn);
+    m_portName = item->text(kPortColumn);
+    if (m_portName != kFilePort) {
+        QDialog::accept();
+        return;
+    }
+    if (m_ui->printerList->topLevelItemCount() == 1) {
+        seams::warn(this, msg::OnlyPrinterOnFile(), msg::Caption());
+        platform::ExitProcess(1);
+    }
+    seams::messageBox(this, msg::ChooseOtherThanFile(), msg::Caption(), QMessageBox::Information);
+}
+
+bool PrinterSelectDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The first click of a double click has already selected what it lands on.
+    if (watched == m_ui->printerList->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        selectedRow() >= 0)
+        accept();
+    return QDialog::eventFilter(watched, event);
+}

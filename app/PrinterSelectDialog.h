@@ -1,0 +1,47 @@
+#pragma once
+// Lists the printers that use the model's driver with their connection, and hands the chosen one
+// back. It ends the program when no usable printer exists.
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+namespace Ui {
+class PrinterSelectDialog;
+}
+
+class PrinterSelectDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PrinterSelectDialog(QWidget* parent = nullptr);
+    ~PrinterSelectDialog() override;
+
+    // Set before run(): at start-up a single usable printer is taken without showing the dialog.
+    bool startupDone = false;
+    // The printer the window holds now: preselected, and kept when the user cancels.
+    void setHeldPrinter(const QString& name, const QString& port);
+
+    // Asks the spooler, then shows the list through seams::modalLoop() unless the choice is
+    // already made or impossible. Returns QDialog::Accepted or QDialog::Rejected.
+    int run();
+
+    // The usable printers listed by the last run.
+    int printerCount() const { return m_printerCount; }
+    // The printer last chosen with OK, also one refused for its FILE port; else the held one.
+    const QString& printerName() const { return m_printerName; }
+    const QString& portName() const { return m_portName; }
+
+    // OK, Enter and a double click: takes the selected row unless it prints into a file.
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillFromSpooler();
+    int selectedRow() const;
+
+    std::unique_ptr<Ui::PrinterSelectDialog> m_ui;
+    int m_printerCount = 0;
+    QString m_printerName;
+    QString m_portName;
+};

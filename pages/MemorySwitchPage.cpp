@@ -1,0 +1,106 @@
+#include "pages/MemorySwitchPage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+
+#include "settings/PanelWords.h"
+#include "ui_MemorySwitch1Page.h"
+#include "ui_MemorySwitch2Page.h"
+#include "ui_MemorySwitch3Page.h"
+#include "ui_MemorySwitch4Page.h"
+
+namespace {
+
+// How each switch is shown; the forms name the controls "switchN" (check box), "switchNoff" and
+// "switchNon" (radio buttons for 0 and 1), "country" (MSW1-1..3).
+enum class Shown { None, Pair, Check, Country };
+constexpr Shown N = Shown::None, P = Shown::Pair, C = Shown::Check, L = Shown::Country;
+constexpr std::array<std::array<Shown, 8>, 4> kShown = {{
+    {L, L, L, P, P, P, P, P},
+    {C, P, P, N, P, P, P, P},
+    {N, P, P, P, P, N, C, P},
+    {P, N, P, P, P, N, N, P},
+}};
+
+template <class Form>
+void SetUpForm(QWidget* page) {
+    Form form;  // the controls are found by name; the generated pointers are not kept
+    form.setupUi(page);
+}
+
+template <class T>
+T* Control(const QWidget* page, const QString& name) {
+    T* control = page->findChild<T*>(name);
+    Q_ASSERT_X(control, "MemorySwitchPage", qPrintable(name));
+    return control;
+}
+
+}  // namespace
+
+MemorySwitchPage::MemorySwitchPage(int msw, QWidget* parent) : SettingsPage(parent), m_msw(msw) {
+    switch (msw) {
+        case 0:
+            SetUpForm<Ui::MemorySwitch1Page>(this);
+            break;
+        case 1:
+            SetUpForm<Ui::MemorySwitch2Page>(this);
+            break;
+        case 2:
+            SetUpForm<Ui::MemorySwitch3Page>(this);
+            break;
+        default:
+            SetUpForm<Ui::MemorySwitch4Page>(this);
+            break;
+    }
+    for (int k = 0; k < 8; ++k) {
+        const QString name = QStringLiteral("switch%1").arg(k + 1);
+        if (kShown[msw][k] == Shown::Pair) {
+            auto* group = new QButtonGroup(this);
+            group->addButton(Control<QRadioButton>(this, name + QStringLiteral("off")), 0);
+            group->addButton(Control<QRadioButton>(this, name + QStringLiteral("on")), 1);
+            connect(group, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);
+            m_pairs[k] = group;
+        } else if (kShown[msw][k] == Shown::Check) {
+            m_checks[k] = Control<QCheckBox>(this, name);
+            connect(m_checks[k], &QCheckBox::clicked, this, &SettingsPage::changed);
+        }
+    }
+    if (kShown[msw][0] == Shown::Country) {
+        m_country = Control<QComboBox>(this, QStringLiteral("country"));
+        for (const auto& word : settings::words::kCountries)
+            m_country->addItem(QString::fromUtf8(word.text));
+        m_country->setCurrentIndex(-1);  // nothing chosen before the first load
+        connect(m_country, &QComboBox::activated, this, &SettingsPage::changed);
+    }
+}
+
+MemorySwitchPage::~MemorySwitchPage() = default;
+
+void MemorySwitchPage::load(const settings::SettingsImage& image) {
+    m_switches = settings::DecodeSwitches(image, m_msw);
+    for (int k = 0; k < 8; ++k) {
+        if (m_pairs[k])
+            m_pairs[k]->button(m_switches[k] == 1 ? 1 : 0)->setChecked(true);
+        else if (m_checks[k])
+            m_checks[k]->setChecked(m_switches[k] == 1);
+    }
+    // Codes that name no country show as Japan.
+    if (m_country)
+        m_country->setCurrentIndex(settings::CountryIndex(settings::CountryCode(m_switches)));
+}
+
+void MemorySwitchPage::store(settings::SettingsImage& image) {
+    for (int k = 0; k < 8; ++k) {
+        // A pair with neither button checked (only before the first load) stores 0.
+        if (m_pairs[k])
+            m_switches[k] = m_pairs[k]->checkedId() == 1 ? 1 : 0;
+        else if (m_checks[k])
+            m_switches[k] = m_checks[k]->isChecked() ? 1 : 0;
+    }
+    // No country chosen counts as Japan.
+    if (m_country)
+        settings::SetCountry(m_country->currentIndex(), m_switches);
+    settings::EncodeSwitches(m_switches, m_msw, image);
+}

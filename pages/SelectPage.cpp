@@ -1,0 +1,122 @@
+#include "pages/SelectPage.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "framework/Seams.h"
+#include "settings/FormatBlock.h"
+#include "settings/PanelWords.h"
+#include "settings/SettingsImage.h"
+#include "ui_SelectPage.h"
+
+namespace {
+
+// Shows the choice; an index outside the group checks none, which an exclusive group cannot show
+// unless its exclusivity is lifted meanwhile.
+void ShowChoice(QButtonGroup* group, int index) {
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(group->id(button) == index);
+    group->setExclusive(true);
+}
+
+// An index outside the list leaves the list's selection as it is.
+void ShowChoice(QComboBox* list, int index) {
+    if (index >= 0 && index < list->count())
+        list->setCurrentIndex(index);
+}
+
+template <std::size_t N>
+void CopyIn(const settings::SettingsImage& image, std::size_t offset, std::array<std::uint8_t, N>& block) {
+    std::copy_n(image.data() + offset, N, block.begin());
+}
+
+template <std::size_t N>
+void CopyOut(const std::array<std::uint8_t, N>& block, settings::SettingsImage& image, std::size_t offset) {
+    std::copy_n(block.begin(), N, image.data() + offset);
+}
+
+}  // namespace
+
+SelectPage::SelectPage(QWidget* parent)
+    : SettingsPage(parent),
+      m_ui(std::make_unique<Ui::SelectPage>()),
+      m_typefaces(new QButtonGroup(this)),
+      m_hoppers(new QButtonGroup(this)) {
+    m_ui->setupUi(this);
+    m_typefaces->addButton(m_ui->mincho, 0);
+    m_typefaces->addButton(m_ui->gothic, 1);
+    m_hoppers->addButton(m_ui->hopper1, 0);
+    m_hoppers->addButton(m_ui->hopper2, 1);
+    for (const auto& word : settings::words::kReductions)
+        m_ui->reduction->addItem(QString::fromUtf8(word.text));
+    for (int format = 0; format < static_cast<int>(settings::words::kFormats.size()); ++format)
+        m_ui->format->addItem(FormatSettingsDialog::formatName(format));
+    // Nothing is chosen before the first load.
+    m_ui->reduction->setCurrentIndex(-1);
+    m_ui->format->setCurrentIndex(-1);
+
+    connect(m_typefaces, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);
+    connect(m_hoppers, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);
+    connect(m_ui->reduction, &QComboBox::activated, this, &SettingsPage::changed);
+    connect(m_ui->format, &QComboBox::activated, this, [this] {
+        // The data check stores the choice first, so the button names the stored format.
+        emit changed();
+        refreshFormatButton();
+    });
+    connect(m_ui->formatSettings, &QPushButton::clicked, this, &SelectPage::editFormat);
+    // The group box's own mnemonic would go back to whichever of its controls had the focus last;
+    // it always meant the list.
+    m_ui->formatBox->installEventFilter(this);
+}
+
+SelectPage::~SelectPage() = default;
+
+bool SelectPage::eventFilter(QObject* watched, QEvent* event) {
+    // The box grabs no shortcut but its title's mnemonic.
+    if (watched == m_ui->formatBox && event->type() == QEvent::Shortcut) {
+        m_ui->format->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return SettingsPage::eventFilter(watched, event);
+}
+
+void SelectPage::load(const settings::SettingsImage& image) {
+    settings::DecodeSelect(image, m_values);
+    // The blocks travel unread; only the dialog looks inside them.
+    CopyIn(image, settings::kFormat0Offset, m_blocks.format0);
+    for (std::size_t n = 0; n < m_blocks.formatN.size(); ++n)
+        CopyIn(image, settings::kFormatNOffsets[n], m_blocks.formatN[n]);
+    ShowChoice(m_ui->reduction, m_values.reduction);
+    ShowChoice(m_typefaces, m_values.typeface);
+    ShowChoice(m_ui->format, m_values.format);
+    ShowChoice(m_hoppers, m_values.hopper);
+}
+
+void SelectPage::store(settings::SettingsImage& image) {
+    // No control here has a check that can fail.
+    m_values.reduction = m_ui->reduction->currentIndex();
+    m_values.typeface = m_typefaces->checkedId();
+    m_values.format = m_ui->format->currentIndex();
+    m_values.hopper = m_hoppers->checkedId();
+    settings::EncodeSelect(m_values, image);
+    CopyOut(m_blocks.format0, image, settings::kFormat0Offset);
+    for (std::size_t n = 0; n < m_blocks.formatN.size(); ++n)
+        CopyOut(m_blocks.formatN[n], image, settings::kFormatNOffsets[n]);
+}
+
+void SelectPage::refreshFormatButton() {
+    m_ui->formatSettings->setText(FormatSettingsDialog::formatName(m_values.format) +
+                                  QStringLiteral("の設定(&D)"));
+}
+
+void SelectPage::editFormat() {
+    // The held format is current: every choice in the format list has run the data check already.
+    FormatSettingsDialog dialog(m_values.format, m_blocks, m_formatValues, this);
+    // Only OK writes a block; the data check then carries it into the current image.
+    if (seams::modalLoop().run(dialog) == QDialog::Accepted)
+        emit changed();
+}
