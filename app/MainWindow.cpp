@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -68,7 +69,10 @@ MainWindow::MainWindow(QWidget* parent)
     createPages();
     createStatusBar();
     setCentralWidget(m_tabs);
-    setFixedSize(sizeHint());
+    // The window is as large as its parts ask, always: the toolbar and the status texts grow
+    // once polished and filled.
+    showPrinter();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 MainWindow::~MainWindow() = default;
@@ -184,4 +188,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_closed)
         exitApp();
     event->setAccepted(m_closed);
+    if (m_closed)
+        emit closed();
 }

@@ -57,6 +57,10 @@ public:
     const MainActions& actions() const { return m_actions; }
     QString statusText(int part) const;
 
+signals:
+    // The window has closed for good; the program ends here, whatever else it still shows.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

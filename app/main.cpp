@@ -43,7 +43,10 @@ int main(int argc, char** argv) {
         instance.ActivateRunning();
         return 0;
     }
+    // The help window goes with the main window, not after it.
+    app.setQuitOnLastWindowClosed(false);
     MainWindow window;
+    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     instance.OnActivateRequest([&window] { ComeForward(window); });
     if (!window.start())
         return 0;

@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <stdexcept>
 
-class CWnd;
 class QWidget;
 
 namespace testing_support {

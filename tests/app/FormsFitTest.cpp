@@ -1,0 +1,87 @@
+// Every text of every form is shown whole: each label, button and group box gets at least the
+// size its text asks for (one line unless the label wraps on purpose), and no parent cuts it
+// off. The suite runs once more at twice the scale.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/AboutDialog.h"
+#include "app/PrinterSelectDialog.h"
+#include "pages/FormatSettingsDialog.h"
+#include "tests/app/MainWindowFixture.h"
+#include "ui/ElidedLabel.h"
+
+namespace {
+
+std::string Describe(const QWidget* w) {
+    QString text;
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        text = label->text();
+    else if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        text = button->text();
+    else if (auto* box = qobject_cast<const QGroupBox*>(w))
+        text = box->title();
+    return (w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\"")).toStdString();
+}
+
+void ExpectTextsFit(QWidget* form) {
+    SCOPED_TRACE(form->objectName().toStdString());
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        // Elided labels shorten on purpose; arrow and toolbar buttons carry no text.
+        const bool text = (qobject_cast<QLabel*>(w) && !qobject_cast<ElidedLabel*>(w)) ||
+                          (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QToolButton*>(w)) ||
+                          qobject_cast<QGroupBox*>(w);
+        if (!text || !w->isVisibleTo(form))
+            continue;
+        auto* label = qobject_cast<QLabel*>(w);
+        if (label && label->wordWrap()) {
+            EXPECT_GE(w->height(), label->heightForWidth(w->width())) << Describe(w);
+        } else {
+            EXPECT_GE(w->width(), w->sizeHint().width()) << Describe(w);
+            EXPECT_GE(w->height(), w->sizeHint().height()) << Describe(w);
+        }
+        // No parent up to the form shows less than the whole control.
+        for (QWidget* inner = w; inner != form; inner = inner->parentWidget()) {
+            const QRect shown = QRect(w->mapTo(inner->parentWidget(), QPoint(0, 0)), w->size());
+            EXPECT_TRUE(inner->parentWidget()->rect().contains(shown))
+                << Describe(w) << " cut by " << inner->parentWidget()->objectName().toStdString();
+        }
+    }
+}
+
+class FormsFit : public MainWindowTest {};
+
+TEST_F(FormsFit, MainWindowWithEachPage) {
+    StartMainWindow();
+    QTabBar* tabs = main->tabs()->tabBar();
+    EXPECT_GE(tabs->width(), tabs->sizeHint().width());
+    for (int page = 0; page < 7; ++page) {
+        main->selectPage(page);
+        SCOPED_TRACE(page);
+        ExpectTextsFit(main.get());
+    }
+}
+
+TEST_F(FormsFit, FormatSettingsDialogWithAndWithoutMargins) {
+    for (int format : {0, 1}) {
+        FormatBlocks blocks;
+        settings::FormatValues values;
+        FormatSettingsDialog dialog(format, blocks, values);
+        testing_support::ShowAndActivate(&dialog);
+        ExpectTextsFit(&dialog);
+    }
+}
+
+TEST_F(FormsFit, PrinterSelectionAndAbout) {
+    PrinterSelectDialog printers;
+    testing_support::ShowAndActivate(&printers);
+    ExpectTextsFit(&printers);
+    AboutDialog about;
+    testing_support::ShowAndActivate(&about);
+    ExpectTextsFit(&about);
+}
+
+}  // namespace
