@@ -63,6 +63,12 @@ int PrinterSelectDialog::run() {
         platform::ExitProcess(1);
     }
 
+    if (m_printerCount == 1 && !startupDone && take(list->topLevelItem(0))) {
+        // Taken before the list is laid out: a start with one printer never measures the list.
+        QDialog::accept();
+        return QDialog::Accepted;
+    }
+
     int target = 0;
     for (int row = 0; !m_printerName.isEmpty() && row < m_printerCount; ++row) {
         if (list->topLevelItem(row)->text(kNameColumn) == m_printerName) {
@@ -71,12 +77,6 @@ int PrinterSelectDialog::run() {
         }
     }
     list->setCurrentItem(list->topLevelItem(target));
-
-    if (m_printerCount == 1 && !startupDone) {
-        accept();
-        if (result() == QDialog::Accepted)
-            return QDialog::Accepted;
-    }
 
     bool anyOtherPort = false;
     for (int row = 0; row < m_printerCount; ++row)
@@ -124,18 +124,21 @@ void PrinterSelectDialog::accept() {
         seams::warn(this, msg::NoPrinterSelected(), msg::Caption());
         return;
     }
-    const QTreeWidgetItem* item = m_ui->printerList->topLevelItem(row);
+    if (take(m_ui->printerList->topLevelItem(row)))
+        QDialog::accept();
+}
+
+bool PrinterSelectDialog::take(const QTreeWidgetItem* item) {
     m_printerName = item->text(kNameColumn);
     m_portName = item->text(kPortColumn);
-    if (m_portName != kFilePort) {
-        QDialog::accept();
-        return;
-    }
+    if (m_portName != kFilePort)
+        return true;
     if (m_ui->printerList->topLevelItemCount() == 1) {
         seams::warn(this, msg::OnlyPrinterOnFile(), msg::Caption());
         platform::ExitProcess(1);
     }
     seams::messageBox(this, msg::ChooseOtherThanFile(), msg::Caption(), QMessageBox::Information);
+    return false;
 }
 
 bool PrinterSelectDialog::eventFilter(QObject* watched, QEvent* event) {

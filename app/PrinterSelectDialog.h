@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+class QTreeWidgetItem;
+
 namespace Ui {
 class PrinterSelectDialog;
 }
@@ -39,6 +41,8 @@ protected:
 private:
     void fillFromSpooler();
     int selectedRow() const;
+    // Takes the row's printer unless it prints into a file, which is refused with its message.
+    bool take(const QTreeWidgetItem* item);
 
     std::unique_ptr<Ui::PrinterSelectDialog> m_ui;
     int m_printerCount = 0;

@@ -10,6 +10,7 @@
 
 #include "app/Messages.h"
 #include "framework/Seams.h"
+#include "settings/PanelRules.h"
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {
     // What the user types is digits only; loaded or pasted-in-code text is not filtered.
@@ -143,4 +144,15 @@ void SpinArrows::resizeEvent(QResizeEvent*) {
     const int half = height() / 2;
     m_up->setGeometry(0, 0, width(), half);
     m_down->setGeometry(0, half, width(), height() - half);
+}
+
+long long NumericEdit::rewriteLongText(int plainLength) {
+    const QString full = text();
+    const QString head = full.left(9);
+    if (head.size() > plainLength) {
+        const QString plain = QString::number(settings::LeadingNumber(head.toStdString()));
+        if (plain != full)
+            setText(plain);
+    }
+    return number();
 }

@@ -22,6 +22,10 @@ public:
     // Whether the user is typing here: the edit is the focus control of its own window, whether
     // or not that window is the active one right now (a file dialog may be open over it).
     bool isUsersFocus() const;
+    // Long input (leading zeros, a pasted number): a text longer than plainLength is rewritten as
+    // the plain value of its first nine characters, as a fixed buffer once held them. Only a
+    // different text is written, so the rewriting comes to rest. Returns what the text now reads as.
+    long long rewriteLongText(int plainLength);
     // Writes the value only when the text differs, so the change it raises finds nothing more to
     // do and the corrections come to rest.
     void showValue(long long value);

@@ -9,8 +9,6 @@
 
 namespace {
 
-// The edit text the correction looks at, as a fixed buffer once held it.
-constexpr int kTextLimit = 9;
 constexpr settings::Range kSeconds = settings::kIntakeTimeRange;
 
 QString Word(std::string_view word) {
@@ -82,18 +80,7 @@ void Param2Page::readControls() {
 
 void Param2Page::onIntakeTimeChanged() {
     NumericEdit* edit = m_ui->intakeTime;
-    long long value = edit->number();
-    const QString fullText = edit->text();
-    const QString text = fullText.left(kTextLimit);
-    if (text.size() > 2) {
-        // Long input (leading zeros, a pasted number) is rewritten as its plain value. Only a
-        // different text is written, so the rewriting ends; what follows judges the new text.
-        const QString plain = QString::number(settings::LeadingNumber(text.toStdString()));
-        if (plain != fullText) {
-            edit->setText(plain);
-            value = edit->number();
-        }
-    }
+    const long long value = edit->rewriteLongText(2);
     // Only what the user is typing is corrected; a loaded value waits for the range check.
     if (edit->isUsersFocus()) {
         if (value < kSeconds.min)

@@ -12,8 +12,6 @@
 
 namespace {
 
-// The edit text the correction looks at, as a fixed buffer once held it.
-constexpr int kTextLimit = 9;
 constexpr settings::Range kPositions = settings::kHeadCentringRange;
 
 template <std::size_t N>
@@ -108,18 +106,7 @@ void ParamPage::readControls() {
 
 void ParamPage::onHeadCentringChanged(NumericEdit* edit, bool& pending) {
     pending = false;
-    long long value = edit->number();
-    const QString fullText = edit->text();
-    const QString text = fullText.left(kTextLimit);
-    if (text.size() > 3) {
-        // Long input (leading zeros, a pasted number) is rewritten as its plain value. Only a
-        // different text is written, so the rewriting ends; what follows judges the new text.
-        const QString plain = QString::number(settings::LeadingNumber(text.toStdString()));
-        if (plain != fullText) {
-            edit->setText(plain);
-            value = edit->number();
-        }
-    }
+    const long long value = edit->rewriteLongText(3);
     // Only what the user is typing is corrected; a loaded value waits until the user edits it.
     if (edit->isUsersFocus()) {
         if (value < kPositions.min) {
