@@ -55,6 +55,17 @@ void NumericEdit::setValueNotifying(long long value) {
         setText(shown);
 }
 
+long long NumericEdit::rewriteLongText(int plainLength) {
+    const QString full = text();
+    const QString head = full.left(9);
+    if (head.size() > plainLength) {
+        const QString plain = QString::number(settings::LeadingNumber(head.toStdString()));
+        if (plain != full)
+            setText(plain);
+    }
+    return number();
+}
+
 void NumericEdit::focusAndSelect() {
     setFocus(Qt::OtherFocusReason);
     selectAll();
@@ -144,15 +155,4 @@ void SpinArrows::resizeEvent(QResizeEvent*) {
     const int half = height() / 2;
     m_up->setGeometry(0, 0, width(), half);
     m_down->setGeometry(0, half, width(), height() - half);
-}
-
-long long NumericEdit::rewriteLongText(int plainLength) {
-    const QString full = text();
-    const QString head = full.left(9);
-    if (head.size() > plainLength) {
-        const QString plain = QString::number(settings::LeadingNumber(head.toStdString()));
-        if (plain != full)
-            setText(plain);
-    }
-    return number();
 }

@@ -21,20 +21,6 @@ void FillList(QComboBox* list, const std::array<std::string_view, N>& words) {
     list->setCurrentIndex(-1);  // nothing chosen before the first load
 }
 
-// An index the list does not hold leaves its choice as it is.
-void ShowChoice(QComboBox* list, int index) {
-    if (index >= 0 && index < list->count())
-        list->setCurrentIndex(index);
-}
-
-// A value that names no button shows none checked, which an exclusive group cannot do by itself.
-void ShowRadio(QButtonGroup* group, int value) {
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons())
-        button->setChecked(group->id(button) == value);
-    group->setExclusive(true);
-}
-
 QButtonGroup* RadioPair(QWidget* owner, QRadioButton* first, QRadioButton* second) {
     auto* group = new QButtonGroup(owner);
     group->addButton(first, 0);
@@ -76,14 +62,14 @@ ParamPage::~ParamPage() = default;
 
 void ParamPage::load(const settings::SettingsImage& image) {
     settings::DecodeParam(image, m_values);
-    ShowChoice(m_ui->font1, m_values.font1);
-    ShowChoice(m_ui->font2, m_values.font2);
-    ShowChoice(m_ui->kanjiTable, m_values.kanjiTable);
+    showChoice(m_ui->font1, m_values.font1);
+    showChoice(m_ui->font2, m_values.font2);
+    showChoice(m_ui->kanjiTable, m_values.kanjiTable);
     m_ui->frontTractor->showValue(m_values.frontTractor);
     m_ui->cutSheet->showValue(m_values.cutSheet);
-    ShowRadio(m_postcard, m_values.postcardMode);
+    showChoice(m_postcard, m_values.postcardMode);
     m_ui->rearTractor->showValue(m_values.rearTractor);
-    ShowRadio(m_paperSet, m_values.paperSet);
+    showChoice(m_paperSet, m_values.paperSet);
 }
 
 void ParamPage::store(settings::SettingsImage& image) {

@@ -14,21 +14,6 @@
 
 namespace {
 
-// Shows the choice; an index outside the group checks none, which an exclusive group cannot show
-// unless its exclusivity is lifted meanwhile.
-void ShowChoice(QButtonGroup* group, int index) {
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons())
-        button->setChecked(group->id(button) == index);
-    group->setExclusive(true);
-}
-
-// An index outside the list leaves the list's selection as it is.
-void ShowChoice(QComboBox* list, int index) {
-    if (index >= 0 && index < list->count())
-        list->setCurrentIndex(index);
-}
-
 template <std::size_t N>
 void CopyIn(const settings::SettingsImage& image, std::size_t offset, std::array<std::uint8_t, N>& block) {
     std::copy_n(image.data() + offset, N, block.begin());
@@ -90,10 +75,10 @@ void SelectPage::load(const settings::SettingsImage& image) {
     CopyIn(image, settings::kFormat0Offset, m_blocks.format0);
     for (std::size_t n = 0; n < m_blocks.formatN.size(); ++n)
         CopyIn(image, settings::kFormatNOffsets[n], m_blocks.formatN[n]);
-    ShowChoice(m_ui->reduction, m_values.reduction);
-    ShowChoice(m_typefaces, m_values.typeface);
-    ShowChoice(m_ui->format, m_values.format);
-    ShowChoice(m_hoppers, m_values.hopper);
+    showChoice(m_ui->reduction, m_values.reduction);
+    showChoice(m_typefaces, m_values.typeface);
+    showChoice(m_ui->format, m_values.format);
+    showChoice(m_hoppers, m_values.hopper);
 }
 
 void SelectPage::store(settings::SettingsImage& image) {

@@ -1,6 +1,9 @@
 #pragma once
 #include <QWidget>
 
+class QButtonGroup;
+class QComboBox;
+
 namespace settings {
 class SettingsImage;
 }
@@ -20,4 +23,11 @@ public:
 
 signals:
     void changed();
+
+protected:
+    // A loaded value the list does not hold leaves the list's choice as it is.
+    static void showChoice(QComboBox* list, int index);
+    // A loaded value that names no button shows none checked, which an exclusive group cannot do
+    // by itself.
+    static void showChoice(QButtonGroup* group, int id);
 };

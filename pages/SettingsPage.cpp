@@ -1,0 +1,17 @@
+#include "pages/SettingsPage.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+
+void SettingsPage::showChoice(QComboBox* list, int index) {
+    if (index >= 0 && index < list->count())
+        list->setCurrentIndex(index);
+}
+
+void SettingsPage::showChoice(QButtonGroup* group, int id) {
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(group->id(button) == id);
+    group->setExclusive(true);
+}
