@@ -1,5 +1,6 @@
 #pragma once
-// The texts of the main window's message boxes and of the help window.
+// The program's texts that the code sets: window and dialog titles, menus, tooltips, the format
+// dialog's rows, message boxes and the help window. The forms (.ui) hold their own labels.
 #include <QString>
 
 namespace msg {
@@ -221,6 +222,28 @@ inline QString RightMarginCaption() {
 }
 inline QString RightMarginNotAboveLeft() {
     return QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。適正値に変更します。");
+}
+// The paper paths in the order of the dialog's rows: each row's label, and the path as the
+// messages name it.
+inline QString IntakeRowLabel(int path) {
+    static const char* const labels[5] = {"フロントトラクタ(&F)", "リアトラクタ(&B)", "シートガイド(&G)",
+                                          "シートフィーダ(&S)", "はがき(&P)"};
+    return QString::fromUtf8(labels[path]);
+}
+inline QString IntakePathName(int path) {
+    static const char* const names[5] = {"フロントトラクタ", "リアトラクタ", "シートガイド", "シートフィーダ",
+                                         "はがき"};
+    return QString::fromUtf8(names[path]);
+}
+// The units beside each row's slider and edit.
+inline QString InchUnit() {
+    return QStringLiteral("インチ");
+}
+inline QString PositionUnit() {
+    return QStringLiteral("/120インチ");
+}
+inline QString MillimetreUnit() {
+    return QStringLiteral("mm");
 }
 // path: the paper path as the message names it (フロントトラクタ, はがき...).
 inline QString IntakePositionCaption(const QString& path) {

@@ -16,13 +16,10 @@
 
 namespace {
 
-constexpr int kMinPosition = 40;
-constexpr int kMaxPosition = 132;
-constexpr int kMinLength = 1;
-constexpr int kMaxLength = 99;
-constexpr int kMaxLeftMargin = 135;
-constexpr int kMinRightMargin = 1;
-constexpr int kMaxRightMargin = 136;
+constexpr settings::Range kPositions = settings::kIntakePositionRange;
+constexpr settings::Range kLength = settings::kPaperLengthRange;
+constexpr settings::Range kLeftMargin = settings::kLeftMarginRange;
+constexpr settings::Range kRightMargin = settings::kRightMarginRange;
 
 // Texts longer than these are rewritten as their leading number.
 constexpr int kLongPosition = 4;
@@ -30,9 +27,7 @@ constexpr int kLongLength = 3;
 constexpr int kLongMargin = 4;
 
 struct PathRow {
-    const char* name;   // of the edit; its slider, arrows and label add a suffix
-    const char* label;  // the row's label, with its mnemonic
-    const char* path;   // as the messages name it
+    const char* name;  // of the edit; its slider, arrows and label add a suffix
     bool postcard;
     int settings::FormatValues::*position;
     int settings::FormatValues::*stop;
@@ -40,16 +35,11 @@ struct PathRow {
 
 // In the order of the rows, of the reading on OK and of the low positions' messages.
 const PathRow kPaths[] = {
-    {"front", "フロントトラクタ(&F)", "フロントトラクタ", false, &settings::FormatValues::front,
-     &settings::FormatValues::frontStop},
-    {"rear", "リアトラクタ(&B)", "リアトラクタ", false, &settings::FormatValues::rear,
-     &settings::FormatValues::rearStop},
-    {"guide", "シートガイド(&G)", "シートガイド", false, &settings::FormatValues::guide,
-     &settings::FormatValues::guideStop},
-    {"feeder", "シートフィーダ(&S)", "シートフィーダ", false, &settings::FormatValues::feeder,
-     &settings::FormatValues::feederStop},
-    {"postcard", "はがき(&P)", "はがき", true, &settings::FormatValues::postcard,
-     &settings::FormatValues::postcardStop},
+    {"front", false, &settings::FormatValues::front, &settings::FormatValues::frontStop},
+    {"rear", false, &settings::FormatValues::rear, &settings::FormatValues::rearStop},
+    {"guide", false, &settings::FormatValues::guide, &settings::FormatValues::guideStop},
+    {"feeder", false, &settings::FormatValues::feeder, &settings::FormatValues::feederStop},
+    {"postcard", true, &settings::FormatValues::postcard, &settings::FormatValues::postcardStop},
 };
 
 // Lone values that become 40 at once while typing: an emptied edit and the digits 2 and 3, which
@@ -63,6 +53,21 @@ int EditValue(const NumericEdit* edit) {
     return static_cast<int>(edit->number(true));
 }
 
+// What a change handler reads: the edit's value, and the text to write back when the text was
+// longer than `longest` (leading zeros, a pasted number) and so reads as its leading number.
+struct Typed {
+    int value;
+    std::optional<int> rewrite;
+};
+
+Typed ReadTyped(const NumericEdit* edit, int longest) {
+    const QString text = edit->text();
+    if (text.size() <= longest)
+        return {EditValue(edit), std::nullopt};
+    const int value = settings::LeadingNumber(text.toStdString());
+    return {value, value};
+}
+
 // Wide enough for four digits, whatever the font: the edit's own width for its usual seventeen
 // characters, less the difference.
 void FitFourDigits(NumericEdit* edit) {
@@ -72,8 +77,8 @@ void FitFourDigits(NumericEdit* edit) {
     edit->setFixedWidth(edit->sizeHint().width() - usual + needed);
 }
 
-QLabel* Mark(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
+QLabel* Mark(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
 }
 
 }  // namespace
@@ -88,9 +93,9 @@ FormatSettingsDialog::FormatSettingsDialog(int format, FormatBlocks& blocks, set
     m_ui->setupUi(this);
     addIntakeRows();
     const std::pair<NumericEdit*, std::pair<int, int>> ranges[] = {
-        {m_ui->paperLength, {kMinLength, kMaxLength}},
-        {m_ui->leftMargin, {0, kMaxLeftMargin}},
-        {m_ui->rightMargin, {kMinRightMargin, kMaxRightMargin}}};
+        {m_ui->paperLength, {kLength.min, kLength.max}},
+        {m_ui->leftMargin, {kLeftMargin.min, kLeftMargin.max}},
+        {m_ui->rightMargin, {kRightMargin.min, kRightMargin.max}}};
     for (const auto& [edit, range] : ranges) {
         edit->setRange(range.first, range.second);
         FitFourDigits(edit);
@@ -140,7 +145,7 @@ void FormatSettingsDialog::addIntakeRows() {
         const PathRow& row = kPaths[i];
         const QString name = QString::fromLatin1(row.name);
         const int top = static_cast<int>(i) * 4;
-        auto* label = new QLabel(QString::fromUtf8(row.label), box);
+        auto* label = new QLabel(msg::IntakeRowLabel(static_cast<int>(i)), box);
         auto* slider = new QSlider(Qt::Horizontal, box);
         auto* edit = new NumericEdit(box);
         auto* arrows = new SpinArrows(box);
@@ -155,7 +160,7 @@ void FormatSettingsDialog::addIntakeRows() {
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(1);
         slider->setFocusPolicy(Qt::StrongFocus);
-        edit->setRange(kMinPosition, kMaxPosition);
+        edit->setRange(kPositions.min, kPositions.max);
         FitFourDigits(edit);
         arrows->setEdit(edit);
 
@@ -163,16 +168,18 @@ void FormatSettingsDialog::addIntakeRows() {
         grid->addWidget(slider, top, 1, 1, 3);
         grid->addWidget(edit, top, 5);
         grid->addWidget(arrows, top, 6);
-        grid->addWidget(Mark("1/2", box), top + 1, 2, Qt::AlignHCenter);
-        grid->addWidget(Mark("1", box), top + 1, 3, Qt::AlignRight);
-        grid->addWidget(Mark("インチ", box), top + 1, 4);
-        grid->addWidget(Mark("/120インチ", box), top + 1, 5, 1, 2, Qt::AlignRight);
-        grid->addWidget(Mark(row.postcard ? "11.5" : "9.7", box), top + 2, 1, Qt::AlignLeft);
-        grid->addWidget(Mark("mm", box), top + 2, 4);
+        grid->addWidget(Mark(QStringLiteral("1/2"), box), top + 1, 2, Qt::AlignHCenter);
+        grid->addWidget(Mark(QStringLiteral("1"), box), top + 1, 3, Qt::AlignRight);
+        grid->addWidget(Mark(msg::InchUnit(), box), top + 1, 4);
+        grid->addWidget(Mark(msg::PositionUnit(), box), top + 1, 5, 1, 2, Qt::AlignRight);
+        grid->addWidget(Mark(row.postcard ? QStringLiteral("11.5") : QStringLiteral("9.7"), box), top + 2, 1,
+                        Qt::AlignLeft);
+        grid->addWidget(Mark(msg::MillimetreUnit(), box), top + 2, 4);
         if (i + 1 < std::size(kPaths))
             grid->setRowMinimumHeight(top + 3, gap);
 
-        m_intakes[i] = {slider, edit, row.postcard, row.position, row.stop, QString::fromUtf8(row.path)};
+        m_intakes[i] = {slider,       edit,     row.postcard,
+                        row.position, row.stop, msg::IntakePathName(static_cast<int>(i))};
         const Intake* intake = &m_intakes[i];
         connect(edit, &QLineEdit::textChanged, this, [this, intake] { onIntakeChanged(*intake); });
         connect(slider, &QSlider::valueChanged, this, [this, intake] { onSliderMoved(*intake); });
@@ -232,10 +239,10 @@ void FormatSettingsDialog::accept() {
     }
     // One low intake position per press, the front-most first.
     for (const Intake& intake : m_intakes) {
-        if (EditValue(intake.edit) >= kMinPosition)
+        if (EditValue(intake.edit) >= kPositions.min)
             continue;
         seams::warn(this, msg::IntakePositionTooLow(intake.path), msg::IntakePositionCaption(intake.path));
-        intake.edit->setValueNotifying(kMinPosition);
+        intake.edit->setValueNotifying(kPositions.min);
         return;
     }
     if (!readValues())
@@ -245,23 +252,17 @@ void FormatSettingsDialog::accept() {
 }
 
 void FormatSettingsDialog::onIntakeChanged(const Intake& intake) {
-    const QString text = intake.edit->text();
-    int v = EditValue(intake.edit);
-    std::optional<int> target;
-    const bool longText = text.size() > kLongPosition;
-    if (longText) {
-        v = settings::LeadingNumber(text.toStdString());
-        target = v;
-    }
+    auto [v, target] = ReadTyped(intake.edit, kLongPosition);
+    const bool longText = target.has_value();
     // Only typing is corrected. A digit that may still grow into a valid value stays; a long
     // text is complete, so it is brought into the range at once.
     if (intake.edit->isUsersFocus()) {
         if (longText)
-            target = std::clamp(v, kMinPosition, kMaxPosition);
-        else if (v < kMinPosition && IsDeadStart(v, intake.postcard))
-            target = kMinPosition;
-        else if (v > kMaxPosition)
-            target = kMaxPosition;
+            target = std::clamp(v, kPositions.min, kPositions.max);
+        else if (v < kPositions.min && IsDeadStart(v, intake.postcard))
+            target = kPositions.min;
+        else if (v > kPositions.max)
+            target = kPositions.max;
     }
     if (target) {
         intake.edit->showValue(*target);
@@ -282,41 +283,29 @@ void FormatSettingsDialog::onSliderMoved(const Intake& intake) {
 
 void FormatSettingsDialog::onPaperLengthChanged() {
     NumericEdit* edit = m_ui->paperLength;
-    const QString text = edit->text();
-    int v = EditValue(edit);
-    std::optional<int> target;
-    if (text.size() > kLongLength) {
-        v = settings::LeadingNumber(text.toStdString());
-        target = v;
-    }
+    auto [v, target] = ReadTyped(edit, kLongLength);
     if (edit->isUsersFocus())
-        target = std::clamp(v, kMinLength, kMaxLength);
+        target = std::clamp(v, kLength.min, kLength.max);
     if (target)
         edit->showValue(*target);
 }
 
 void FormatSettingsDialog::onLeftMarginChanged() {
     NumericEdit* edit = m_ui->leftMargin;
-    const QString text = edit->text();
-    int v = EditValue(edit);
+    auto [v, target] = ReadTyped(edit, kLongMargin);
     const int right = EditValue(m_ui->rightMargin);
-    std::optional<int> target;
-    if (text.size() > kLongMargin) {
-        v = settings::LeadingNumber(text.toStdString());
-        target = v;
-    }
     if (edit->isUsersFocus()) {
-        if (v < 0) {
-            target = 0;
+        if (v < kLeftMargin.min) {
+            target = kLeftMargin.min;
         } else if (v >= right) {
             // With a right margin of 0 or less (a stray block) there is no smaller value to offer:
             // 0 is kept without a message, so the correction cannot repeat itself.
-            const int fixed = std::clamp(right - 1, 0, kMaxLeftMargin);
+            const int fixed = std::clamp(right - 1, kLeftMargin.min, kLeftMargin.max);
             if (fixed != v)
                 seams::warn(this, msg::LeftMarginNotBelowRight(), msg::LeftMarginCaption());
             target = fixed;
-        } else if (v > kMaxLeftMargin) {
-            target = kMaxLeftMargin;
+        } else if (v > kLeftMargin.max) {
+            target = kLeftMargin.max;
         }
     }
     if (target)
@@ -326,16 +315,10 @@ void FormatSettingsDialog::onLeftMarginChanged() {
 void FormatSettingsDialog::onRightMarginChanged() {
     NumericEdit* edit = m_ui->rightMargin;
     m_rightMarginPending = false;
-    const QString text = edit->text();
-    int v = EditValue(edit);
+    auto [v, target] = ReadTyped(edit, kLongMargin);
     const int left = EditValue(m_ui->leftMargin);
-    std::optional<int> target;
-    if (text.size() > kLongMargin) {
-        v = settings::LeadingNumber(text.toStdString());
-        target = v;
-    }
     if (edit->isUsersFocus()) {
-        const int fixed = std::clamp(v, kMinRightMargin, kMaxRightMargin);
+        const int fixed = std::clamp(v, kRightMargin.min, kRightMargin.max);
         if (fixed != v || target)
             target = fixed;
         // The user may still be typing a larger number: the complaint waits for OK.
