@@ -13,17 +13,6 @@
 
 namespace {
 
-// How each switch is shown; the forms name the controls "switchN" (check box), "switchNoff" and
-// "switchNon" (radio buttons for 0 and 1), "country" (MSW1-1..3).
-enum class Shown { None, Pair, Check, Country };
-constexpr Shown N = Shown::None, P = Shown::Pair, C = Shown::Check, L = Shown::Country;
-constexpr std::array<std::array<Shown, 8>, 4> kShown = {{
-    {L, L, L, P, P, P, P, P},
-    {C, P, P, N, P, P, P, P},
-    {N, P, P, P, P, N, C, P},
-    {P, N, P, P, P, N, N, P},
-}};
-
 template <class Form>
 void SetUpForm(QWidget* page) {
     Form form;  // the controls are found by name; the generated pointers are not kept
@@ -54,20 +43,25 @@ MemorySwitchPage::MemorySwitchPage(int msw, QWidget* parent) : SettingsPage(pare
             SetUpForm<Ui::MemorySwitch4Page>(this);
             break;
     }
+    // Which switches a control shows is the settings' rule; the form says which control: the
+    // country list for MSW1-1..3, else a check box "switchN" or the radio pair "switchNoff" /
+    // "switchNon" (0 and 1).
     for (int k = 0; k < 8; ++k) {
+        if (settings::kSwitchUse[msw][k] != settings::SwitchUse::Shown || (msw == 0 && k < 3))
+            continue;
         const QString name = QStringLiteral("switch%1").arg(k + 1);
-        if (kShown[msw][k] == Shown::Pair) {
-            auto* group = new QButtonGroup(this);
-            group->addButton(Control<QRadioButton>(this, name + QStringLiteral("off")), 0);
-            group->addButton(Control<QRadioButton>(this, name + QStringLiteral("on")), 1);
-            connect(group, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);
-            m_pairs[k] = group;
-        } else if (kShown[msw][k] == Shown::Check) {
-            m_checks[k] = Control<QCheckBox>(this, name);
-            connect(m_checks[k], &QCheckBox::clicked, this, &SettingsPage::changed);
+        if (auto* check = findChild<QCheckBox*>(name)) {
+            m_checks[k] = check;
+            connect(check, &QCheckBox::clicked, this, &SettingsPage::changed);
+            continue;
         }
+        auto* group = new QButtonGroup(this);
+        group->addButton(Control<QRadioButton>(this, name + QStringLiteral("off")), 0);
+        group->addButton(Control<QRadioButton>(this, name + QStringLiteral("on")), 1);
+        connect(group, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);
+        m_pairs[k] = group;
     }
-    if (kShown[msw][0] == Shown::Country) {
+    if (msw == 0) {
         m_country = Control<QComboBox>(this, QStringLiteral("country"));
         for (const auto& word : settings::words::kCountries)
             m_country->addItem(QString::fromUtf8(word.text));
