@@ -27,22 +27,13 @@ const QStringList kCorrections{"-5", "-4", "-3", "-2", "-1", "0", "+1", "+2", "+
 // The lists in the page's order.
 const char* const kPitchLists[] = {"sheetGuide", "sheetFeeder", "frontTractor", "rearTractor"};
 
-std::string Field(const settings::SettingsImage& image, std::size_t offset, std::size_t width) {
-    return std::string(reinterpret_cast<const char*>(image.data()) + offset, width);
-}
-
 class Param2PageTest : public ::testing::Test {
 protected:
     Param2PageTest() {
         load(settings::FactoryImage());
         window.dataChecks = 0;
     }
-    // Filling the page raises data checks that must not collect it half filled.
-    void load(const settings::SettingsImage& image) {
-        window.storeOnDataCheck = false;
-        page->load(image);
-        window.storeOnDataCheck = true;
-    }
+    void load(const settings::SettingsImage& image) { window.loadQuietly(image); }
     QComboBox* list(const char* name) { return Child<QComboBox>(page, name); }
     // The lists' texts in the page's order.
     QString pitches() {
@@ -122,39 +113,39 @@ TEST_F(Param2PageTest, CorrectionsLoadFromTheirPitchPairsInImageOrder) {
     for (const auto& [pair, shown] : frontTractor) {
         load(With({{173, pair}}));
         EXPECT_EQ(list("frontTractor")->currentText(), QString::fromLatin1(shown)) << pair;
-        EXPECT_EQ(Field(stored(), 173, 2), pair);
+        EXPECT_EQ(FieldText(stored(), 173, 2), pair);
     }
     // Image order (front, rear, sheet guide, sheet feeder) differs from the order on the page.
     load(With({{173, "02"}, {176, "FD"}, {179, "FF"}, {182, "05"}}));
     EXPECT_EQ(pitches(), QStringLiteral("-1 +5 +2 -3"));
-    EXPECT_EQ(Field(stored(), 173, 11), "02,FD,FF,05");
+    EXPECT_EQ(FieldText(stored(), 173, 11), "02,FD,FF,05");
 
     // A pair of no known kind, or a text the list does not hold, leaves the previous choice,
     // which the store writes.
     load(With({{173, "07"}, {176, "X1"}, {179, "F@"}, {182, "  "}}));
     EXPECT_EQ(pitches(), QStringLiteral("-1 +5 +2 -3"));
-    EXPECT_EQ(Field(stored(), 173, 11), "02,FD,FF,05");
+    EXPECT_EQ(FieldText(stored(), 173, 11), "02,FD,FF,05");
 }
 
 TEST_F(Param2PageTest, ChosenCorrectionsAndReturnTimesAreWritten) {
     ChooseComboItem(list("frontTractor"), kCorrections.indexOf("-1"));
-    EXPECT_EQ(Field(window.current, 173, 2), "FF");
+    EXPECT_EQ(FieldText(window.current, 173, 2), "FF");
     ChooseComboItem(list("frontTractor"), kCorrections.indexOf("+5"));
     ChooseComboItem(list("rearTractor"), kCorrections.indexOf("-5"));
     ChooseComboItem(list("sheetGuide"), kCorrections.indexOf("+1"));
     ChooseComboItem(list("sheetFeeder"), kCorrections.indexOf("-4"));
-    EXPECT_EQ(Field(window.current, 173, 11), "05,FB,01,FC");
+    EXPECT_EQ(FieldText(window.current, 173, 11), "05,FB,01,FC");
     ChooseComboItem(list("returnTime"), 2);
-    EXPECT_EQ(Field(window.current, 165, 2), "15");
+    EXPECT_EQ(FieldText(window.current, 165, 2), "15");
     ChooseComboItem(list("returnTime"), 0);
-    EXPECT_EQ(Field(window.current, 165, 2), "00");
+    EXPECT_EQ(FieldText(window.current, 165, 2), "00");
     EXPECT_EQ(window.dataChecks, 20);  // one for each step of a choice
 
     // A return time outside the list keeps the previous choice.
     load(With({{165, "15"}}));
     load(With({{165, "10"}}));
     EXPECT_EQ(list("returnTime")->currentText(), QStringLiteral("１５秒"));
-    EXPECT_EQ(Field(stored(), 165, 2), "15");
+    EXPECT_EQ(FieldText(stored(), 165, 2), "15");
 }
 
 TEST_F(Param2PageTest, TypedIntakeTimesAreCorrectedIntoRangeAtOnce) {
@@ -162,7 +153,7 @@ TEST_F(Param2PageTest, TypedIntakeTimesAreCorrectedIntoRangeAtOnce) {
     for (const auto& [keys, shown] : typed) {
         TypeReplacing(intake, QString::fromLatin1(keys));
         EXPECT_EQ(intake->text(), QString::fromLatin1(shown)) << keys;
-        EXPECT_EQ(Field(window.current, 168, 1), shown) << keys;
+        EXPECT_EQ(FieldText(window.current, 168, 1), shown) << keys;
     }
     QTest::keyClicks(intake, QStringLiteral("3"));  // a second digit makes a value above 5
     EXPECT_EQ(intake->text(), QStringLiteral("5"));
@@ -179,7 +170,7 @@ TEST_F(Param2PageTest, TypedIntakeTimesAreCorrectedIntoRangeAtOnce) {
     QTest::keyClick(intake, Qt::Key_Up);
     EXPECT_EQ(intake->text(), QStringLiteral("5"));
     QTest::keyClick(intake, Qt::Key_Down);
-    EXPECT_EQ(Field(window.current, 168, 1), "4");
+    EXPECT_EQ(FieldText(window.current, 168, 1), "4");
 }
 
 TEST_F(Param2PageTest, LongLoadedIntakeTimesShowWithoutEndlessRewriting) {
@@ -213,8 +204,8 @@ TEST_F(Param2PageTest, LoadedIntakeTimeOutOfRangeStopsTheReadingOncePerChange) {
     EXPECT_EQ(intake->selectedText(), QStringLiteral("9"));
     // Written as loaded; the reading stopped there, so the return time and the corrections are
     // written from their previous values although the list shows the new choice.
-    EXPECT_EQ(Field(window.current, 165, 4), "15,9");
-    EXPECT_EQ(Field(window.current, 179, 2), "FE");
+    EXPECT_EQ(FieldText(window.current, 165, 4), "15,9");
+    EXPECT_EQ(FieldText(window.current, 179, 2), "FE");
 
     // Moving the focus changes nothing and asks nothing; a typed value in range ends it.
     FocusControl(list("sheetFeeder"));
@@ -222,8 +213,8 @@ TEST_F(Param2PageTest, LoadedIntakeTimeOutOfRangeStopsTheReadingOncePerChange) {
     intake->selectAll();
     QTest::keyClicks(intake, QStringLiteral("4"));
     EXPECT_EQ(user.boxes().size(), 1u);
-    EXPECT_EQ(Field(window.current, 165, 4), "15,4");
-    EXPECT_EQ(Field(window.current, 179, 2), "FF");
+    EXPECT_EQ(FieldText(window.current, 165, 4), "15,4");
+    EXPECT_EQ(FieldText(window.current, 179, 2), "FF");
 }
 
 }  // namespace

@@ -26,22 +26,13 @@ using namespace testing_support;
 
 namespace {
 
-std::string Field(const settings::SettingsImage& image, std::size_t offset, std::size_t width) {
-    return std::string(reinterpret_cast<const char*>(image.data()) + offset, width);
-}
-
 class ParamPageTest : public ::testing::Test {
 protected:
     ParamPageTest() {
         load(settings::FactoryImage());
         window.dataChecks = 0;
     }
-    // Filling the page raises data checks that must not collect it half filled.
-    void load(const settings::SettingsImage& image) {
-        window.storeOnDataCheck = false;
-        page->load(image);
-        window.storeOnDataCheck = true;
-    }
+    void load(const settings::SettingsImage& image) { window.loadQuietly(image); }
     template <class T = QWidget>
     T* control(const char* name) {
         return Child<T>(page, name);
@@ -138,7 +129,7 @@ TEST_F(ParamPageTest, LoadsShowTheBytesAndStoresWriteOnlyThePagesBytes) {
     EXPECT_EQ(list("kanjiTable"), QStringLiteral("JIS1990年版"));
     EXPECT_TRUE(checked("postcardOn") && !checked("postcardOff") && checked("paperLeft"));
     page->store(image);
-    EXPECT_EQ(Field(image, 16, 9), "4,3,2,1,1");
+    EXPECT_EQ(FieldText(image, 16, 9), "4,3,2,1,1");
 
     // Bytes that are no digits show as read, with no endless rewriting.
     FocusControl(control("font1"));
@@ -156,7 +147,7 @@ TEST_F(ParamPageTest, LoadedPositionsAreCorrectedOnlyInTheEditTheUserIsIn) {
     EXPECT_FALSE(page->hasPendingCorrection());
     settings::SettingsImage stored = settings::FactoryImage();
     page->store(stored);
-    EXPECT_EQ(Field(stored, 26, 8), "05,99,07");
+    EXPECT_EQ(FieldText(stored, 26, 8), "05,99,07");
 
     // The same values arriving in the edit that has the focus are judged as typed.
     const std::pair<NumericEdit*, const char*> cases[] = {
@@ -175,10 +166,10 @@ TEST_F(ParamPageTest, TypedPositionsAreFlaggedOrCorrectedAtOnce) {
     window.onDataCheck = [&] { seen.emplace_back(cutSheet->text(), page->cutSheetPending()); };
     TypeReplacing(cutSheet, QStringLiteral("5"));
     EXPECT_TRUE(page->hasPendingCorrection());
-    EXPECT_EQ(Field(window.current, 26, 2), "05");
+    EXPECT_EQ(FieldText(window.current, 26, 2), "05");
     QTest::keyClicks(cutSheet, QStringLiteral("0"));
     EXPECT_FALSE(page->hasPendingCorrection());
-    EXPECT_EQ(Field(window.current, 26, 2), "50");
+    EXPECT_EQ(FieldText(window.current, 26, 2), "50");
     // A replacement's own run checks first, then the run of the typed text.
     TypeReplacing(cutSheet, QStringLiteral("7"));
     const std::vector<std::pair<QString, bool>> expected{
@@ -197,11 +188,11 @@ TEST_F(ParamPageTest, TypedPositionsAreFlaggedOrCorrectedAtOnce) {
     EXPECT_TRUE(page->frontTractorPending());
     QTest::keyClick(frontTractor, Qt::Key_Backspace);
     EXPECT_EQ(frontTractor->text(), QStringLiteral("10"));
-    EXPECT_EQ(Field(window.current, 29, 2), "10");
+    EXPECT_EQ(FieldText(window.current, 29, 2), "10");
 
     // The arrows step within 10..68 and check like any change.
     QTest::mouseClick(Child<QWidget>(control("frontTractorArrows"), "up"), Qt::LeftButton);
-    EXPECT_EQ(Field(window.current, 29, 2), "11");
+    EXPECT_EQ(FieldText(window.current, 29, 2), "11");
     EXPECT_TRUE(user.boxes().empty());
 }
 
@@ -242,7 +233,7 @@ TEST_F(ParamPageTest, KeysReachingTheWindowWhileAnotherIsActiveAreStillCorrected
     QTest::keyClicks(cutSheet, QStringLiteral("102"));  // "1" is flagged, "10" fits, "102" is too far
     EXPECT_EQ(cutSheet->text(), QStringLiteral("68"));
     EXPECT_FALSE(page->hasPendingCorrection());
-    EXPECT_EQ(Field(window.current, 26, 2), "68");
+    EXPECT_EQ(FieldText(window.current, 26, 2), "68");
 }
 
 TEST_F(ParamPageTest, ListAndRadioChoicesSendTheDataCheck) {
@@ -250,15 +241,15 @@ TEST_F(ParamPageTest, ListAndRadioChoicesSendTheDataCheck) {
     EXPECT_EQ(window.dataChecks, 0);  // taking the focus is no change
     ChooseComboItem(control("font2"), 4);
     ChooseComboItem(control("kanjiTable"), 1);
-    EXPECT_EQ(Field(window.current, 18, 3), "4,1");
+    EXPECT_EQ(FieldText(window.current, 18, 3), "4,1");
     window.dataChecks = 0;
     for (const char* name : {"postcardOn", "paperLeft"})
         Click(control(name));
     EXPECT_EQ(window.dataChecks, 2);
-    EXPECT_EQ(Field(window.current, 22, 3), "1,1");
+    EXPECT_EQ(FieldText(window.current, 22, 3), "1,1");
     for (const char* name : {"postcardOff", "paperCentre"})
         Click(control(name));
-    EXPECT_EQ(Field(window.current, 22, 3), "0,0");
+    EXPECT_EQ(FieldText(window.current, 22, 3), "0,0");
 }
 
 TEST_F(ParamPageTest, CorrectionFixesEveryFlaggedEditAfterOneMessage) {
@@ -279,7 +270,7 @@ TEST_F(ParamPageTest, CorrectionFixesEveryFlaggedEditAfterOneMessage) {
     EXPECT_EQ(user.boxes().size(), 1u);
     EXPECT_FALSE(page->hasPendingCorrection());
     EXPECT_EQ(QApplication::focusWidget(), rearTractor);
-    EXPECT_EQ(Field(window.current, 26, 8), "10,68,10");
+    EXPECT_EQ(FieldText(window.current, 26, 8), "10,68,10");
 }
 
 TEST_F(ParamPageTest, EditWithoutANumberStopsTheReadingButTheBytesAreWritten) {
@@ -297,13 +288,13 @@ TEST_F(ParamPageTest, EditWithoutANumberStopsTheReadingButTheBytesAreWritten) {
     page->store(image);
     // Read before the failure: font 1 and the front tractor; from the cut sheet on, the values
     // last loaded are written.
-    EXPECT_EQ(Field(image, 16, 1), "2");
-    EXPECT_EQ(Field(image, 22, 12), "0,0,40,20,68");
+    EXPECT_EQ(FieldText(image, 16, 1), "2");
+    EXPECT_EQ(FieldText(image, 22, 12), "0,0,40,20,68");
     EXPECT_EQ(QApplication::focusWidget(), cutSheet);
 
     cutSheet->setText(QStringLiteral("33"));
     page->store(image);
-    EXPECT_EQ(Field(image, 22, 12), "1,1,33,20,30");
+    EXPECT_EQ(FieldText(image, 22, 12), "1,1,33,20,30");
 }
 
 }  // namespace

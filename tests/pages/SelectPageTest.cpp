@@ -25,10 +25,6 @@ using namespace testing_support;
 
 namespace {
 
-std::string Field(const settings::SettingsImage& image, std::size_t offset, std::size_t width = 1) {
-    return std::string(reinterpret_cast<const char*>(image.data()) + offset, width);
-}
-
 std::set<std::size_t> Differences(const settings::SettingsImage& a, const settings::SettingsImage& b) {
     std::set<std::size_t> offsets;
     for (std::size_t i = 0; i < settings::kImageSize; ++i) {
@@ -128,7 +124,7 @@ TEST_F(SelectPageTest, UnknownCodesKeepWhatIsShown) {
         settings::SettingsImage image = With({{c.offset, c.unknown}});
         page->load(image);
         page->store(image);
-        EXPECT_EQ(Field(image, c.offset), c.stored);
+        EXPECT_EQ(FieldText(image, c.offset), c.stored);
         using Pair = std::array<const char*, 2>;
         if (c.list) {
             EXPECT_EQ(list(c.list), QString::fromUtf8(c.shown));
@@ -139,18 +135,18 @@ TEST_F(SelectPageTest, UnknownCodesKeepWhatIsShown) {
     }
     // Once the user picks a typeface, that is what goes out.
     Click(control("gothic"));
-    EXPECT_EQ(Field(window.current, 60), "1");
+    EXPECT_EQ(FieldText(window.current, 60), "1");
 }
 
 TEST_F(SelectPageTest, EveryChoiceRaisesTheDataCheckAtOnce) {
     for (const auto& [name, code] :
          {std::pair{"gothic", "1"}, {"hopper2", "2"}, {"mincho", "0"}, {"hopper1", "1"}}) {
         Click(control(name));
-        EXPECT_EQ(Field(window.current, name[0] == 'h' ? 58 : 60), code) << name;
+        EXPECT_EQ(FieldText(window.current, name[0] == 'h' ? 58 : 60), code) << name;
     }
     EXPECT_EQ(window.dataChecks, 4);
     ChooseComboItem(control("reduction"), 4);
-    EXPECT_EQ(Field(window.current, 62), "7");
+    EXPECT_EQ(FieldText(window.current, 62), "7");
     EXPECT_EQ(window.dataChecks, 8);  // one for each step down the list
     // Moving about raises none.
     for (int i = 0; i < 8; ++i)
@@ -161,7 +157,7 @@ TEST_F(SelectPageTest, EveryChoiceRaisesTheDataCheckAtOnce) {
     std::vector<QString> buttonAtCheck;
     window.onDataCheck = [&] { buttonAtCheck.push_back(buttonText()); };
     ChooseComboItem(control("format"), 3);
-    EXPECT_EQ(Field(window.current, 70), "3");
+    EXPECT_EQ(FieldText(window.current, 70), "3");
     EXPECT_EQ(buttonText(), QStringLiteral("書式３の設定(&D)"));
     EXPECT_EQ(buttonAtCheck,
               (std::vector<QString>{"書式０の設定(&D)", "書式１の設定(&D)", "書式２の設定(&D)"}));
@@ -186,7 +182,7 @@ TEST_F(SelectPageTest, KeysReachTheirControlsInTheOldOrder) {
         if (qobject_cast<QRadioButton*>(control(name)))
             QTRY_VERIFY(checked(name));
     }
-    EXPECT_EQ(Field(window.current, 58) + Field(window.current, 60), "10");
+    EXPECT_EQ(FieldText(window.current, 58) + FieldText(window.current, 60), "10");
     FocusControl(control("formatSettings"));
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), control("format"));
@@ -211,7 +207,7 @@ TEST_F(SelectPageTest, TheDialogEditsTheSelectedFormatAndOnlyOKWritesIt) {
     });
     Click(control("formatSettings"));
     EXPECT_EQ(window.dataChecks, checks + 1);
-    EXPECT_EQ(Field(window.current, 103, 30), "20,010,099,060,046,120,046,054");
+    EXPECT_EQ(FieldText(window.current, 103, 30), "20,010,099,060,046,120,046,054");
     EXPECT_EQ(Differences(window.current, image), (std::set<std::size_t>{70, 110, 111, 112}));
 
     // Cancel and Escape write nothing and raise no data check.

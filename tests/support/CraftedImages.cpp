@@ -45,4 +45,8 @@ QByteArray SettingsFileBytes(const SettingsImage& image) {
     return bytes;
 }
 
+std::string FieldText(const settings::SettingsImage& image, std::size_t offset, std::size_t width) {
+    return std::string(reinterpret_cast<const char*>(image.data()) + offset, width);
+}
+
 }  // namespace testing_support

@@ -14,6 +14,9 @@ namespace testing_support {
 // The factory image with the bytes at each offset replaced.
 settings::SettingsImage With(std::initializer_list<std::pair<std::size_t, std::string>> changes);
 
+// The image's bytes at offset, as text.
+std::string FieldText(const settings::SettingsImage& image, std::size_t offset, std::size_t width = 1);
+
 // The load edge cases of every page, unknown codes, out-of-range values and odd format blocks.
 std::vector<settings::SettingsImage> CraftedImages();
 

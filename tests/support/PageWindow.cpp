@@ -18,3 +18,10 @@ PageWindow::PageWindow(SettingsPage* page) : current(settings::FactoryImage()), 
     });
     testing_support::ShowAndActivate(this);
 }
+
+void PageWindow::loadQuietly(const settings::SettingsImage& image) {
+    const bool stores = storeOnDataCheck;
+    storeOnDataCheck = false;
+    m_page->load(image);
+    storeOnDataCheck = stores;
+}

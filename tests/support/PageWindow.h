@@ -13,6 +13,9 @@ public:
     // Takes the page as its child, lays it out, shows and activates the window.
     explicit PageWindow(SettingsPage* page);
 
+    // Loads the page as the window does: the data checks that filling raises store nothing.
+    void loadQuietly(const settings::SettingsImage& image);
+
     settings::SettingsImage current;
     int dataChecks = 0;
     bool storeOnDataCheck = true;
