@@ -68,15 +68,6 @@ Typed ReadTyped(const NumericEdit* edit, int longest) {
     return {value, value};
 }
 
-// Wide enough for four digits, whatever the font: the edit's own width for its usual seventeen
-// characters, less the difference.
-void FitFourDigits(NumericEdit* edit) {
-    const QFontMetrics metrics = edit->fontMetrics();
-    const int usual = metrics.horizontalAdvance(QLatin1Char('x')) * 17;
-    const int needed = metrics.horizontalAdvance(QStringLiteral("0000"));
-    edit->setFixedWidth(edit->sizeHint().width() - usual + needed);
-}
-
 QLabel* Mark(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
 }
@@ -98,7 +89,7 @@ FormatSettingsDialog::FormatSettingsDialog(int format, FormatBlocks& blocks, set
         {m_ui->rightMargin, {kRightMargin.min, kRightMargin.max}}};
     for (const auto& [edit, range] : ranges) {
         edit->setRange(range.first, range.second);
-        FitFourDigits(edit);
+        edit->fitDigits(4);
     }
     m_ui->paperLengthArrows->setEdit(m_ui->paperLength);
     m_ui->leftMarginArrows->setEdit(m_ui->leftMargin);
@@ -161,7 +152,7 @@ void FormatSettingsDialog::addIntakeRows() {
         slider->setTickInterval(1);
         slider->setFocusPolicy(Qt::StrongFocus);
         edit->setRange(kPositions.min, kPositions.max);
-        FitFourDigits(edit);
+        edit->fitDigits(4);
         arrows->setEdit(edit);
 
         grid->addWidget(label, top, 0, Qt::AlignLeft | Qt::AlignVCenter);

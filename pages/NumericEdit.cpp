@@ -23,6 +23,14 @@ void NumericEdit::setRange(int minimum, int maximum) {
     m_lastStep = std::clamp(m_lastStep, minimum, maximum);
 }
 
+void NumericEdit::fitDigits(int digits) {
+    // The line edit's own width is for about seventeen characters: trade those for the digits.
+    const QFontMetrics metrics = fontMetrics();
+    const int usual = metrics.horizontalAdvance(QLatin1Char('x')) * 17;
+    const int needed = metrics.horizontalAdvance(QString(digits, QLatin1Char('0')));
+    setFixedWidth(sizeHint().width() - usual + needed);
+}
+
 long long NumericEdit::number(bool isSigned) const {
     static const QRegularExpression pattern(QStringLiteral("^\\s*(-?)(\\d+)$"));
     const auto match = pattern.match(text());

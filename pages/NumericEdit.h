@@ -13,6 +13,8 @@ public:
     explicit NumericEdit(QWidget* parent = nullptr);
 
     void setRange(int minimum, int maximum);
+    // A fixed width that shows this many digits in the edit's font, frame and margins included.
+    void fitDigits(int digits);
     int minimum() const { return m_minimum; }
     int maximum() const { return m_maximum; }
 

@@ -31,6 +31,7 @@ Param2Page::Param2Page(QWidget* parent) : SettingsPage(parent), m_ui(std::make_u
         connect(list, &QComboBox::activated, this, &SettingsPage::changed);
     }
     m_ui->intakeTime->setRange(kSeconds.min, kSeconds.max);
+    m_ui->intakeTime->fitDigits(3);
     m_ui->intakeTimeArrows->setEdit(m_ui->intakeTime);
     connect(m_ui->intakeTime, &QLineEdit::textChanged, this, &Param2Page::onIntakeTimeChanged);
 }

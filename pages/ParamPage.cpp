@@ -43,6 +43,7 @@ ParamPage::ParamPage(QWidget* parent) : SettingsPage(parent), m_ui(std::make_uni
                                                               {m_ui->rearTractor, m_ui->rearTractorArrows}};
     for (const auto& [edit, arrows] : positions) {
         edit->setRange(kPositions.min, kPositions.max);
+        edit->fitDigits(4);
         arrows->setEdit(edit);
     }
     // Loads run the corrections too: a value loaded into the edit the user is in is judged as typed.
