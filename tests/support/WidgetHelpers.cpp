@@ -22,6 +22,14 @@ void FocusControl(QWidget* control) {
     EXPECT_EQ(QApplication::focusWidget(), control);
 }
 
+void ExpectTabRound(const QStringList& names) {
+    for (qsizetype i = 1; i <= names.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+                  names[i % names.size()].toStdString());
+    }
+}
+
 void TypeReplacing(QWidget* edit, const QString& text) {
     FocusControl(edit);
     if (auto* line = qobject_cast<QLineEdit*>(edit))

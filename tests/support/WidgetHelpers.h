@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers the widget tests share: show a window so that focus works, type, click.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <stdexcept>
 
@@ -12,6 +13,9 @@ namespace testing_support {
 void ShowAndActivate(QWidget* window);
 // Puts the focus on a control (its window must be active).
 void FocusControl(QWidget* control);
+// From the control with the focus, Tab visits the named controls in turn and comes round to the
+// first again.
+void ExpectTabRound(const QStringList& names);
 // Replaces an edit's whole text by typing, as a user would with the text selected.
 void TypeReplacing(QWidget* edit, const QString& text);
 // Clicks a button, radio button or check box with the mouse.
