@@ -10,10 +10,11 @@ set -euo pipefail
 capture=$1; ppd=$2; shift 2
 
 # Started by root, the backends run as lp and need to reach the spool; started by a user,
-# everything runs as that user and the directory is the user's alone.
+# everything runs as that user and the directory is the user's alone. cupsd opens its
+# ServerRoot to 0755, so that is a subdirectory.
 dir=$(mktemp -d /tmp/bmk540-demo-XXXXXX)
 if [ "$(id -u)" -eq 0 ]; then chmod 755 "$dir"; else chmod 700 "$dir"; fi
-mkdir -p "$dir"/{spool/tmp,cache,state,log,ppd}
+mkdir -p "$dir"/{spool/tmp,cache,state,log,conf/ppd}
 capture_dir=${BMK_CAPTURE_DIR:-$dir/captured}
 mkdir -p "$capture_dir"
 pids=()
@@ -41,7 +42,7 @@ DefaultAuthType None
 </Policy>
 CONF
 cat > "$dir/cups-files.conf" <<CONF
-ServerRoot $dir
+ServerRoot $dir/conf
 RequestRoot $dir/spool
 TempDir $dir/spool/tmp
 CacheDir $dir/cache

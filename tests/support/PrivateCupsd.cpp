@@ -62,7 +62,7 @@ DefaultAuthType None
 </Policy>
 )";
 
-constexpr const char* kCupsFilesConf = R"(ServerRoot %1
+constexpr const char* kCupsFilesConf = R"(ServerRoot %1/conf
 RequestRoot %1/spool
 TempDir %1/spool/tmp
 CacheDir %1/cache
@@ -149,7 +149,8 @@ bool PrivateCupsd::start(const QStringList& directives, bool tcp) {
         conf << QStringLiteral("Listen 127.0.0.1:%1").arg(m_tcpPort);
     }
     // Started by root, the backends run as lp and must reach the spool below this directory;
-    // started by a user, everything runs as that user, and nobody else needs to read it.
+    // started by a user, everything runs as that user, and nobody else needs to read it. The
+    // scheduler opens its ServerRoot to 0755, so that is a subdirectory, not this one.
     QByteArray pattern = QFile::encodeName(QDir::tempPath() + "/bmk-cupsd-XXXXXX");
     if (!mkdtemp(pattern.data()) || chmod(pattern.constData(), geteuid() == 0 ? 0755 : 0700) != 0) {
         m_lastError = "cannot create a temporary directory";
@@ -183,7 +184,7 @@ bool PrivateCupsd::start(const QStringList& directives, bool tcp) {
 
 bool PrivateCupsd::writeConfiguration(const QStringList& directives) {
     QDir directory(m_directory);
-    for (const char* sub : {"spool", "spool/tmp", "cache", "state", "log", "ppd"}) {
+    for (const char* sub : {"spool", "spool/tmp", "cache", "state", "log", "conf/ppd"}) {
         if (!directory.mkpath(QString::fromLatin1(sub))) {
             return false;
         }
