@@ -207,6 +207,10 @@ inline QString HeadCentringCaption() {
     return QStringLiteral("パラメータ設定－用紙吸入時ヘッドセンタリング位置");
 }
 
+// The function select page's button that opens the format settings dialog ("書式０の設定(&D)").
+inline QString FormatSettingsButton(const QString& formatName) {
+    return formatName + QStringLiteral("の設定(&D)");
+}
 // The format settings dialog: its title, and the corrections it explains.
 inline QString FormatDialogTitle(const QString& formatName) {
     return QStringLiteral("書式の設定： ") + formatName;

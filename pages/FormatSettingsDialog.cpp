@@ -83,12 +83,10 @@ FormatSettingsDialog::FormatSettingsDialog(int format, FormatBlocks& blocks, set
       m_values(values) {
     m_ui->setupUi(this);
     addIntakeRows();
-    const std::pair<NumericEdit*, std::pair<int, int>> ranges[] = {
-        {m_ui->paperLength, {kLength.min, kLength.max}},
-        {m_ui->leftMargin, {kLeftMargin.min, kLeftMargin.max}},
-        {m_ui->rightMargin, {kRightMargin.min, kRightMargin.max}}};
+    const std::pair<NumericEdit*, settings::Range> ranges[] = {
+        {m_ui->paperLength, kLength}, {m_ui->leftMargin, kLeftMargin}, {m_ui->rightMargin, kRightMargin}};
     for (const auto& [edit, range] : ranges) {
-        edit->setRange(range.first, range.second);
+        edit->setRange(range.min, range.max);
         edit->fitDigits(4);
     }
     m_ui->paperLengthArrows->setEdit(m_ui->paperLength);

@@ -11,19 +11,15 @@ namespace {
 
 constexpr settings::Range kSeconds = settings::kIntakeTimeRange;
 
-QString Word(std::string_view word) {
-    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
-}
-
 }  // namespace
 
 Param2Page::Param2Page(QWidget* parent) : SettingsPage(parent), m_ui(std::make_unique<Ui::Param2Page>()) {
     m_ui->setupUi(this);
     for (const settings::words::ReturnTimeWord& word : settings::words::kReturnTimes)
-        m_ui->returnTime->addItem(Word(word.text));
+        m_ui->returnTime->addItem(QString::fromUtf8(word.text));
     for (QComboBox* list : {m_ui->sheetGuide, m_ui->sheetFeeder, m_ui->frontTractor, m_ui->rearTractor}) {
         for (std::string_view word : settings::words::kPitchCorrections)
-            list->addItem(Word(word));
+            list->addItem(QString::fromUtf8(word));
     }
     for (QComboBox* list :
          {m_ui->sheetGuide, m_ui->sheetFeeder, m_ui->frontTractor, m_ui->rearTractor, m_ui->returnTime}) {
@@ -44,18 +40,15 @@ void Param2Page::load(const settings::SettingsImage& image) {
     m_ui->intakeTime->showValue(m_values.intakeTime);
     for (std::size_t i = 0; i < settings::words::kReturnTimes.size(); ++i) {
         if (settings::words::kReturnTimes[i].seconds == m_values.returnTime)
-            m_ui->returnTime->setCurrentIndex(static_cast<int>(i));
+            showChoice(m_ui->returnTime, static_cast<int>(i));
     }
     // A text the list does not hold ("+7") leaves the list's choice as it is.
     const std::pair<QComboBox*, const std::string&> pitches[] = {{m_ui->sheetGuide, m_values.pitch[2]},
                                                                  {m_ui->sheetFeeder, m_values.pitch[3]},
                                                                  {m_ui->frontTractor, m_values.pitch[0]},
                                                                  {m_ui->rearTractor, m_values.pitch[1]}};
-    for (const auto& [list, text] : pitches) {
-        const int index = list->findText(QString::fromStdString(text));
-        if (index >= 0)
-            list->setCurrentIndex(index);
-    }
+    for (const auto& [list, text] : pitches)
+        showChoice(list, list->findText(QString::fromStdString(text)));
 }
 
 void Param2Page::store(settings::SettingsImage& image) {

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "app/Messages.h"
 #include "framework/Seams.h"
 #include "settings/FormatBlock.h"
 #include "settings/PanelWords.h"
@@ -94,8 +95,8 @@ void SelectPage::store(settings::SettingsImage& image) {
 }
 
 void SelectPage::refreshFormatButton() {
-    m_ui->formatSettings->setText(FormatSettingsDialog::formatName(m_values.format) +
-                                  QStringLiteral("の設定(&D)"));
+    m_ui->formatSettings->setText(
+        msg::FormatSettingsButton(FormatSettingsDialog::formatName(m_values.format)));
 }
 
 void SelectPage::editFormat() {
