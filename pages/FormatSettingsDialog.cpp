@@ -9,6 +9,7 @@
 
 #include "app/Messages.h"
 #include "framework/Seams.h"
+#include "pages/FocusedWheel.h"
 #include "pages/NumericEdit.h"
 #include "settings/PanelRules.h"
 #include "settings/PanelWords.h"
@@ -83,6 +84,7 @@ FormatSettingsDialog::FormatSettingsDialog(int format, FormatBlocks& blocks, set
       m_values(values) {
     m_ui->setupUi(this);
     addIntakeRows();
+    new FocusedWheel(this);
     const std::pair<NumericEdit*, settings::Range> ranges[] = {
         {m_ui->paperLength, kLength}, {m_ui->leftMargin, kLeftMargin}, {m_ui->rightMargin, kRightMargin}};
     for (const auto& [edit, range] : ranges) {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "pages/FocusedWheel.h"
 #include "settings/PanelWords.h"
 #include "ui_MemorySwitch1Page.h"
 #include "ui_MemorySwitch2Page.h"
@@ -68,6 +69,7 @@ MemorySwitchPage::MemorySwitchPage(int msw, QWidget* parent) : SettingsPage(pare
         m_country->setCurrentIndex(-1);  // nothing chosen before the first load
         connect(m_country, &QComboBox::activated, this, &SettingsPage::changed);
     }
+    new FocusedWheel(this);
 }
 
 MemorySwitchPage::~MemorySwitchPage() = default;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <array>
 
+#include "pages/FocusedWheel.h"
 #include "pages/NumericEdit.h"
 #include "settings/PanelWords.h"
 #include "ui_Param2Page.h"
@@ -26,6 +27,7 @@ Param2Page::Param2Page(QWidget* parent) : SettingsPage(parent), m_ui(std::make_u
         list->setCurrentIndex(-1);  // nothing chosen before the first load
         connect(list, &QComboBox::activated, this, &SettingsPage::changed);
     }
+    new FocusedWheel(this);
     m_ui->intakeTime->setRange(kSeconds.min, kSeconds.max);
     m_ui->intakeTime->fitDigits(3);
     m_ui->intakeTimeArrows->setEdit(m_ui->intakeTime);

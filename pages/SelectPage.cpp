@@ -8,6 +8,7 @@
 
 #include "app/Messages.h"
 #include "framework/Seams.h"
+#include "pages/FocusedWheel.h"
 #include "settings/FormatBlock.h"
 #include "settings/PanelWords.h"
 #include "settings/SettingsImage.h"
@@ -44,6 +45,7 @@ SelectPage::SelectPage(QWidget* parent)
     // Nothing is chosen before the first load.
     m_ui->reduction->setCurrentIndex(-1);
     m_ui->format->setCurrentIndex(-1);
+    new FocusedWheel(this);
 
     connect(m_typefaces, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);
     connect(m_hoppers, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace testing_support {
 
@@ -58,6 +60,17 @@ void ChooseComboItem(QWidget* widget, int index) {
     while (combo->currentIndex() > index)
         QTest::keyClick(combo, Qt::Key_Up);
     ASSERT_EQ(combo->currentIndex(), index);
+}
+
+void TurnWheelOver(QWidget* control, int steps) {
+    const QPoint global = control->mapToGlobal(control->rect().center());
+    QWidget* under = QApplication::widgetAt(global);
+    ASSERT_EQ(under, control) << "the mouse is not over " << control->objectName().toStdString();
+    QWheelEvent wheel(under->mapFromGlobal(global), global, QPoint(), QPoint(0, 120 * steps), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    // As from the window system: the focus the wheel gives, and the way on to the widgets behind.
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(under, &wheel);
 }
 
 }  // namespace testing_support

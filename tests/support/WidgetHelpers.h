@@ -22,6 +22,9 @@ void TypeReplacing(QWidget* edit, const QString& text);
 void Click(QWidget* button);
 // Chooses a drop-down list item as the user does (the keyboard on the closed list).
 void ChooseComboItem(QWidget* combo, int index);
+// Turns the mouse wheel with the mouse over the middle of a control, one notch per step (positive
+// away from the user), delivered as the window system delivers it to the widget under the mouse.
+void TurnWheelOver(QWidget* control, int steps);
 
 // The named child of a page or window; a missing one ends the test with a clear message.
 template <class T>
