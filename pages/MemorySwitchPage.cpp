@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "pages/CheckedRadioFocus.h"
 #include "pages/FocusedWheel.h"
 #include "settings/PanelWords.h"
 #include "ui_MemorySwitch1Page.h"
@@ -69,6 +70,7 @@ MemorySwitchPage::MemorySwitchPage(int msw, QWidget* parent) : SettingsPage(pare
         m_country->setCurrentIndex(-1);  // nothing chosen before the first load
         connect(m_country, &QComboBox::activated, this, &SettingsPage::changed);
     }
+    new CheckedRadioFocus(this);
     new FocusedWheel(this);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/Messages.h"
 #include "framework/Seams.h"
+#include "pages/CheckedRadioFocus.h"
 #include "pages/FocusedWheel.h"
 #include "pages/NumericEdit.h"
 #include "settings/PanelWords.h"
@@ -38,6 +39,7 @@ ParamPage::ParamPage(QWidget* parent) : SettingsPage(parent), m_ui(std::make_uni
     FillList(m_ui->kanjiTable, settings::words::kKanjiTables);
     m_postcard = RadioPair(this, m_ui->postcardOff, m_ui->postcardOn);
     m_paperSet = RadioPair(this, m_ui->paperCentre, m_ui->paperLeft);
+    new CheckedRadioFocus(this);
     new FocusedWheel(this);
 
     const std::pair<NumericEdit*, SpinArrows*> positions[] = {{m_ui->cutSheet, m_ui->cutSheetArrows},

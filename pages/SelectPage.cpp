@@ -8,6 +8,7 @@
 
 #include "app/Messages.h"
 #include "framework/Seams.h"
+#include "pages/CheckedRadioFocus.h"
 #include "pages/FocusedWheel.h"
 #include "settings/FormatBlock.h"
 #include "settings/PanelWords.h"
@@ -45,6 +46,7 @@ SelectPage::SelectPage(QWidget* parent)
     // Nothing is chosen before the first load.
     m_ui->reduction->setCurrentIndex(-1);
     m_ui->format->setCurrentIndex(-1);
+    new CheckedRadioFocus(this);
     new FocusedWheel(this);
 
     connect(m_typefaces, &QButtonGroup::buttonClicked, this, &SettingsPage::changed);

@@ -338,6 +338,22 @@ TEST_F(GuardedCommands, FactoryQuestionCancelChangesNothing) {
     EXPECT_TRUE(SendEnabled());
 }
 
+TEST_F(GuardedCommands, AfterTheFactoryResetTabEntersThePaperSetGroupOnCentreAndRightChoosesLeft) {
+    Press(Qt::Key_P);
+    Click(Control(1, "paperLeft"));
+    user.answerBox(QMessageBox::Ok);
+    ExpectInformation(kFactoryShown);
+    Press(Qt::Key_I);
+    ASSERT_TRUE(Control<QRadioButton>(1, "paperCentre")->isChecked());
+    Press(Qt::Key_P);
+    FocusControl(Control(1, "font2"));
+    Press(Qt::Key_Tab, Qt::NoModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Control(1, "paperCentre"));
+    Press(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_TRUE(Control<QRadioButton>(1, "paperLeft")->isChecked());
+    EXPECT_EQ(main->currentImage()[24], '1');
+}
+
 TEST_F(GuardedCommands, PendingCorrectionRefusesTheSendAndChangesNothing) {
     main->selectPage(1);
     auto* frontTractor = Control<NumericEdit>(1, "frontTractor");
