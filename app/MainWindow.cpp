@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QLayout>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -120,6 +120,9 @@ bool MainWindow::start() {
     selectPrinter();
     m_selectPage->refreshFormatButton();
     m_startupDone = true;
+    // A file handed over while the printer was being chosen.
+    if (!m_pendingFile.isEmpty())
+        QMetaObject::invokeMethod(this, &MainWindow::openPendingFile, Qt::QueuedConnection);
     return !m_closed;
 }
 
@@ -180,6 +183,12 @@ void MainWindow::selectPage(int index) {
 void MainWindow::closePanel() {
     m_closed = true;
     close();
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowUnblocked && !m_pendingFile.isEmpty())
+        QMetaObject::invokeMethod(this, &MainWindow::openPendingFile, Qt::QueuedConnection);
+    return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -34,6 +35,11 @@ public:
     void dataCheck();
 
     void loadSettings();
+    // A settings file named on the command line or handed over by a later start: loaded as the
+    // load command loads the file chosen in its dialog, questions and messages included.
+    void openSettingsFile(const QByteArray& path);
+    // The same once the window is up and no dialog of it is open.
+    void openWhenFree(const QByteArray& path);
     void saveSettings();
     void sendSettings();
     void factorySettings();
@@ -62,6 +68,7 @@ signals:
     void closed();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -76,6 +83,10 @@ private:
     // The save command; true when a settings file was written.
     bool saveSettingsFile();
     void showFactorySettings();
+    // The load command's question: false when the user keeps the unsent changes.
+    bool mayReplaceImage();
+    void readSettingsFile(const QByteArray& path);
+    void openPendingFile();
 
     MainActions m_actions;
     QTabWidget* m_tabs;
@@ -87,6 +98,7 @@ private:
     QString m_helpPath;
     QString m_printerName;
     QString m_portName;
+    QByteArray m_pendingFile;  // handed over while a dialog was open or before the window was up
     int m_printerCount = 0;
     settings::SettingsImage m_current;
     settings::SettingsImage m_fileBaseline;

@@ -1,6 +1,8 @@
 // Loading and saving settings files, and the help menu.
-#include <QFileInfo>
+#include <QApplication>
+#include <QFile>
 #include <optional>
+#include <utility>
 
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
@@ -30,19 +32,42 @@ std::optional<QString> AskFileName(QWidget* owner, bool open) {
 }  // namespace
 
 void MainWindow::loadSettings() {
-    if (m_startupDone) {
-        storeAllPages(m_current);
-        // Unsent changes are what a load would lose.
-        if (m_current != m_printerBaseline &&
-            seams::messageBox(this, msg::DiscardChanges(), msg::Caption(), QMessageBox::Warning,
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-            return;
-        }
-    }
-    const std::optional<QString> path = AskFileName(this, true);
-    if (!path)
+    if (!mayReplaceImage())
         return;
-    const std::optional<settings::SettingsImage> loaded = settings::LoadSettingsFile(path->toStdString());
+    if (const std::optional<QString> path = AskFileName(this, true))
+        readSettingsFile(QFile::encodeName(*path));
+}
+
+void MainWindow::openSettingsFile(const QByteArray& path) {
+    if (mayReplaceImage())
+        readSettingsFile(path);
+}
+
+void MainWindow::openWhenFree(const QByteArray& path) {
+    m_pendingFile = path;
+    if (m_startupDone)
+        QMetaObject::invokeMethod(this, &MainWindow::openPendingFile, Qt::QueuedConnection);
+}
+
+void MainWindow::openPendingFile() {
+    // A dialog of this window is open: the file waits until it closes (WindowUnblocked).
+    if (m_pendingFile.isEmpty() || QApplication::activeModalWidget())
+        return;
+    openSettingsFile(std::exchange(m_pendingFile, QByteArray()));
+}
+
+bool MainWindow::mayReplaceImage() {
+    if (!m_startupDone)
+        return true;
+    storeAllPages(m_current);
+    // Unsent changes are what a load would lose.
+    return m_current == m_printerBaseline ||
+           seams::messageBox(this, msg::DiscardChanges(), msg::Caption(), QMessageBox::Warning,
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MainWindow::readSettingsFile(const QByteArray& path) {
+    const std::optional<settings::SettingsImage> loaded = settings::LoadSettingsFile(path.toStdString());
     if (!loaded) {
         // The current image stays what the pages held when the command began.
         seams::warn(this, msg::NotASettingsFile(), msg::Caption());

@@ -3,53 +3,51 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#include <optional>
 
+#include "app/CommandLine.h"
+#include "app/LaterStarts.h"
 #include "app/MainWindow.h"
 #include "platform/SingleInstance.h"
 
-namespace {
-
-// Brings forward what this instance shows: the printer choice while it starts, else the window.
-void ComeForward(MainWindow& window) {
-    QWidget* shown = QApplication::activeModalWidget();
-    if (!shown) {
-        if (!window.startupDone())
-            return;
-        shown = &window;
-        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-        window.show();
-    }
-    shown->raise();
-    shown->activateWindow();
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = cli::AnswerWithoutWindow(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
+    const std::optional<QByteArray> file = cli::FileToOpen(argc, argv);
+    if (!file)
+        return cli::kUsageError;
     // Qt's own Japanese texts for the standard buttons (はい / いいえ / キャンセル).
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(&qtTexts);
     }
-    // One instance per user and session: a second start brings the running one forward.
+    // One instance per user and session: a second start brings the running one forward and hands
+    // it the file to open.
     platform::SingleInstance instance(QCoreApplication::applicationName());
     const bool running = instance.Acquire();
     if (!instance.warning().isEmpty())
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                      qPrintable(instance.warning()));
     if (!running) {
-        instance.ActivateRunning();
+        // Without a file the start only brings the window forward; a file unheard of is worth saying.
+        if (!instance.ActivateRunning(*file) && !file->isEmpty()) {
+            std::fprintf(stderr, "%s: the running instance did not answer; %s was not opened\n",
+                         qPrintable(QCoreApplication::applicationName()), file->constData());
+            return 1;
+        }
         return 0;
     }
     // The help window goes with the main window, not after it.
     app.setQuitOnLastWindowClosed(false);
     MainWindow window;
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
-    instance.OnActivateRequest([&window] { ComeForward(window); });
+    ServeLaterStarts(instance, window);
     if (!window.start())
         return 0;
     window.show();
+    if (!file->isEmpty())
+        window.openWhenFree(*file);
     return app.exec();
 }

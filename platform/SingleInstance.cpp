@@ -8,11 +8,14 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <memory>
 
 namespace platform {
 
 namespace {
 constexpr int kTimeoutMs = 3000;
+// Far more than any path; a peer that sends more without ending its request is cut off.
+constexpr qsizetype kMaxRequestBytes = 64 * 1024;
 
 // The display (X11, else Wayland), else the login session: a start on a second display of the
 // same user runs its own copy instead of raising one the user cannot see.
@@ -91,30 +94,48 @@ bool SingleInstance::Acquire() {
     QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this] {
         while (QLocalSocket* peer = m_server->nextPendingConnection()) {
             QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            if (m_handler)
-                m_handler();
-            peer->write("ok");
-            peer->flush();
-            peer->disconnectFromServer();
+            auto request = std::make_shared<QByteArray>();
+            QObject::connect(peer, &QLocalSocket::readyRead, peer,
+                             [this, peer, request] { Answer(peer, *request); });
+            Answer(peer, *request);  // what arrived with the connection
         }
     });
     return true;
 }
 
-bool SingleInstance::ActivateRunning() {
+// A request is the file's path and a zero byte; the path may be empty. Paths cannot hold a zero
+// byte, so any other byte is taken as it stands.
+void SingleInstance::Answer(QLocalSocket* peer, QByteArray& request) {
+    request += peer->readAll();
+    const qsizetype end = request.indexOf('\0');
+    if (end < 0) {
+        if (request.size() > kMaxRequestBytes)
+            peer->abort();
+        return;
+    }
+    QObject::disconnect(peer, &QLocalSocket::readyRead, nullptr, nullptr);
+    if (m_handler)
+        m_handler(request.left(end));
+    peer->write("ok");
+    peer->flush();
+    peer->disconnectFromServer();
+}
+
+bool SingleInstance::ActivateRunning(const QByteArray& file) {
     if (m_directory.isEmpty())
         return false;
     QLocalSocket socket;
     socket.connectToServer(QDir(m_directory).filePath(m_key));
     if (!socket.waitForConnected(kTimeoutMs))
         return false;
+    socket.write(file + '\0');
     // The running instance answers once its window was asked to come forward.
-    if (!socket.waitForReadyRead(kTimeoutMs))
+    if (!socket.waitForBytesWritten(kTimeoutMs) || !socket.waitForReadyRead(kTimeoutMs))
         return false;
     return socket.readAll().startsWith("ok");
 }
 
-void SingleInstance::OnActivateRequest(std::function<void()> handler) {
+void SingleInstance::OnActivateRequest(std::function<void(const QByteArray&)> handler) {
     m_handler = std::move(handler);
 }
 

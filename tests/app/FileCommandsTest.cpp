@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
@@ -107,6 +108,39 @@ TEST_F(FileCommands, HeaderByteTwentyTwoRefusedTwentyThreeAcceptedLongerLoadsSho
         EXPECT_EQ(main->currentImage(), c.loads ? Changed() : before) << c.name.toStdString();
         EXPECT_EQ(SevenBitsShown(), c.loads) << c.name.toStdString();
     }
+}
+
+// A file named at start or by a later start: the load's question and message, once no dialog of
+// the window is open.
+TEST_F(FileCommands, AFileHandedOverWaitsForAnOpenDialogThenLoadsAsTheLoadCommandDoes) {
+    const QByteArray factory =
+        QFile::encodeName(Write("factory.dat", SettingsFileBytes(settings::FactoryImage())));
+    const QByteArray other = QFile::encodeName(Write("other.dat", "not a settings file"));
+    const QString discard =
+        QStringLiteral("設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。");
+    LoadIntoPages(Changed());
+    QDialog open(main.get());
+    open.setModal(true);
+    open.show();
+    main->openWhenFree(factory);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(user.boxes().empty());
+    user.expectBox(discard, kCaption, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                   QMessageBox::No);
+    open.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return user.boxes().size() == 1; }));
+    EXPECT_EQ(main->currentImage(), Changed());
+
+    user.answerBox(QMessageBox::Yes);
+    main->openWhenFree(factory);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->currentImage() == settings::FactoryImage(); }));
+    EXPECT_FALSE(SevenBitsShown());
+    EXPECT_TRUE(SendEnabled());
+    // The factory settings are what the printer holds: nothing to ask before the refusal.
+    user.expectWarning(kNotSettings, kCaption);
+    main->openWhenFree(other);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return user.boxes().size() == 3; }));
+    EXPECT_EQ(main->currentImage(), settings::FactoryImage());
 }
 
 TEST_F(FileCommands, LoadingTheSameSettingsAgainReplacesTheBaselineAndEnablesSend) {

@@ -1,11 +1,22 @@
 // Starting the real program twice: the same name gives one running instance, which the second
-// start brings forward; a copy under another name runs on its own.
+// start brings forward and hands its file to; a copy under another name runs on its own.
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <fstream>
+
+#include "app/LaterStarts.h"
+#include "app/MainWindow.h"
+#include "platform/SingleInstance.h"
+#include "settings/FactoryImage.h"
+#include "tests/support/CraftedImages.h"
+#include "tests/support/ScriptedUser.h"
 
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
@@ -60,6 +71,52 @@ TEST(SingleInstance, SecondStartEndsAndACopyUnderAnotherNameRuns) {
     Stop(first);
     Stop(other);
     Stop(second);
+}
+
+// The running window is this test's, on the real lock and socket; the later start is the real
+// program, started in another directory with a relative name that is no valid UTF-8.
+TEST(SingleInstance, ASecondStartWithAFileHasTheRunningWindowLoadIt) {
+    BMK_REQUIRE_PRIVATE_CUPSD();
+    PrivateCupsd cupsd;
+    ASSERT_TRUE(cupsd.start()) << cupsd.lastError().toStdString();
+    CaptureListener printer;
+    ASSERT_TRUE(
+        cupsd.addQueue("Quill", QString::fromStdString(printer.deviceUri()), PrivateCupsd::modelPpd()));
+    QTemporaryDir runtime;
+    const bool hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+
+    ScriptedUser user;  // nothing is to be asked
+    MainWindow window;
+    ASSERT_TRUE(window.start());
+    window.show();
+    platform::SingleInstance instance(QStringLiteral("bmk540"));
+    ASSERT_TRUE(instance.Acquire());
+    ServeLaterStarts(instance, window);
+
+    settings::SettingsImage changed = settings::FactoryImage();
+    changed[8] = 0x02;
+    ASSERT_TRUE(QDir(runtime.path()).mkdir("files"));
+    // Latin-1, as an old file system might hold it; QTemporaryDir cannot remove such a name.
+    const std::string path = QFile::encodeName(runtime.filePath("files")).toStdString() + "/caf\xe9.dat";
+    std::ofstream(path, std::ios::binary) << testing_support::SettingsFileBytes(changed).toStdString();
+
+    QProcess second;
+    second.setWorkingDirectory(runtime.filePath("files"));
+    // A shell passes the name's bytes; QProcess would pass them as UTF-8.
+    second.start("/bin/sh", {"-c", "exec \"$0\" \"$(printf 'caf\\351.dat')\"", QStringLiteral(BMK540_EXE)});
+    ASSERT_TRUE(second.waitForStarted());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.fileBaseline() == changed; }));
+    EXPECT_EQ(window.currentImage(), changed);
+    Stop(second);
+    std::remove(path.c_str());
+    if (hadRuntime)
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace
