@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-noto-cjk
   libcups2-dev cups cups-client cups-bsd libchm-dev libchm1
   libgtest-dev libbenchmark-dev fp-utils xvfb xauth
+  shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
 )
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang g++-mingw-w64-x86-64)
