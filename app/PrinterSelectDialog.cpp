@@ -7,6 +7,7 @@
 
 #include "app/BusyCursor.h"
 #include "app/Messages.h"
+#include "framework/DialogFrame.h"
 #include "framework/Seams.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
@@ -35,6 +36,7 @@ bool SortsBefore(const Row& a, const Row& b) {
 PrinterSelectDialog::PrinterSelectDialog(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::PrinterSelectDialog>()) {
     m_ui->setupUi(this);
+    UseDialogFrame(*this);
     QTreeWidget* list = m_ui->printerList;
     list->header()->setSectionsMovable(false);
     list->header()->resizeSection(kNameColumn, 200);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Messages.h"
+#include "framework/DialogFrame.h"
 #include "framework/Seams.h"
 #include "pages/FocusedWheel.h"
 #include "pages/NumericEdit.h"
@@ -83,6 +84,7 @@ FormatSettingsDialog::FormatSettingsDialog(int format, FormatBlocks& blocks, set
       m_blocks(blocks),
       m_values(values) {
     m_ui->setupUi(this);
+    UseDialogFrame(*this);
     addIntakeRows();
     new FocusedWheel(this);
     const std::pair<NumericEdit*, settings::Range> ranges[] = {
