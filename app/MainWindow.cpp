@@ -94,6 +94,10 @@ void MainWindow::createPages() {
     for (int i = 0; i < 7; ++i) {
         m_tabs->addTab(m_pages[i], res::TabIcon(kTabImages[i]), msg::TabCaption(i));
         connect(m_pages[i], &SettingsPage::changed, this, &MainWindow::dataCheck);
+        connect(m_pages[i], &SettingsPage::showRequested, this, [this, i] {
+            if (currentPageIndex() != i)
+                selectPage(i);
+        });
     }
 }
 

@@ -22,8 +22,6 @@ constexpr auto kQuestion = QMessageBox::Yes | QMessageBox::No | QMessageBox::Can
 bool MainWindow::correctPendingHeadCentring() {
     if (!m_paramPage->hasPendingCorrection())
         return false;
-    if (currentPageIndex() != 1)
-        selectPage(1);
     m_paramPage->correctHeadCentring();
     return true;
 }

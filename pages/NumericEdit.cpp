@@ -10,6 +10,7 @@
 
 #include "app/Messages.h"
 #include "framework/Seams.h"
+#include "pages/SettingsPage.h"
 #include "settings/PanelRules.h"
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {
@@ -86,8 +87,7 @@ bool NumericEdit::readValue(int& value) {
     bool ok = match.hasMatch();
     const long long parsed = ok ? match.captured(1).toLongLong(&ok) : 0;
     if (!ok || parsed < INT32_MIN || parsed > INT32_MAX) {
-        seams::warn(this, msg::EnterInteger(), QCoreApplication::applicationName());
-        focusAndSelect();
+        complain(msg::EnterInteger());
         return false;
     }
     value = static_cast<int>(parsed);
@@ -101,9 +101,16 @@ bool NumericEdit::readValueInRange(int& value) {
     value = read;
     if (read >= m_minimum && read <= m_maximum)
         return true;
-    seams::warn(this, msg::EnterIntegerInRange(m_minimum, m_maximum), QCoreApplication::applicationName());
-    focusAndSelect();
+    complain(msg::EnterIntegerInRange(m_minimum, m_maximum));
     return false;
+}
+
+void NumericEdit::complain(const QString& text) {
+    // A check run from another page (the data check runs on every change) is about an edit the
+    // user cannot see: its page comes to the front first.
+    SettingsPage::showPageOf(this);
+    seams::warn(this, text, QCoreApplication::applicationName());
+    focusAndSelect();
 }
 
 void NumericEdit::stepBy(int steps) {

@@ -34,8 +34,9 @@ public:
     // Writes the value even when the text stays the same, so the change handler runs again.
     void setValueNotifying(long long value);
 
-    // The store's check: a text that is no integer, or one outside the range, shows the range's
-    // message (caption: the application's name), takes the focus and selects the text; false then.
+    // The store's check: a text that is no integer, or one outside the range, shows its page,
+    // the range's message (caption: the application's name), takes the focus and selects the
+    // text; false then.
     bool readValue(int& value);
     bool readValueInRange(int& value);
     // Moves the focus here and selects the whole text, as after a failed check.
@@ -48,6 +49,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void complain(const QString& text);
+
     int m_minimum = 0;
     int m_maximum = 100;
     int m_lastStep = 0;  // where the arrows stand when the text is no number

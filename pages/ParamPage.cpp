@@ -114,6 +114,7 @@ void ParamPage::onHeadCentringChanged(NumericEdit* edit, bool& pending) {
 }
 
 void ParamPage::correctHeadCentring() {
+    emit showRequested();
     seams::warn(this, msg::HeadCentringOutOfRange(), msg::HeadCentringCaption());
     const std::pair<NumericEdit*, const bool*> positions[] = {{m_ui->cutSheet, &m_cutSheetPending},
                                                               {m_ui->frontTractor, &m_frontTractorPending},

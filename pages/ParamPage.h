@@ -27,7 +27,8 @@ public:
     bool hasPendingCorrection() const {
         return m_cutSheetPending || m_frontTractorPending || m_rearTractorPending;
     }
-    // Tells the user, sets every flagged position to 10 and leaves the focus in the last of them.
+    // Shows the page, tells the user, sets every flagged position to 10 and leaves the focus in
+    // the last of them.
     void correctHeadCentring();
 
     bool cutSheetPending() const { return m_cutSheetPending; }

@@ -4,6 +4,15 @@
 #include <QButtonGroup>
 #include <QComboBox>
 
+void SettingsPage::showPageOf(QWidget* control) {
+    for (QWidget* w = control; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (auto* page = qobject_cast<SettingsPage*>(w)) {
+            emit page->showRequested();
+            return;
+        }
+    }
+}
+
 void SettingsPage::showChoice(QComboBox* list, int index) {
     if (index >= 0 && index < list->count())
         list->setCurrentIndex(index);

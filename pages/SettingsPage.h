@@ -20,9 +20,14 @@ public:
     // Reads the controls in order; the first that fails its check shows its message, takes the
     // focus, and the fields not reached yet are written as last loaded or stored.
     virtual void store(settings::SettingsImage& image) = 0;
+    // Asks for the page that holds the control to be shown, so that the user sees what a
+    // message is about and where the focus goes; nothing for a control of a dialog.
+    static void showPageOf(QWidget* control);
 
 signals:
     void changed();
+    // The page has a message about one of its controls: the window brings it to the front.
+    void showRequested();
 
 protected:
     // A loaded value the list does not hold leaves the list's choice as it is.

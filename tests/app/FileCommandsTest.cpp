@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -179,6 +180,26 @@ TEST_F(FileCommands, PendingCorrectionBlocksTheSaveAndShowsPageOne) {
     EXPECT_EQ(main->currentPageIndex(), 1);
     EXPECT_EQ(CutSheet()->text(), QStringLiteral("10"));
     EXPECT_TRUE(user.fileRequests().empty());
+}
+
+// The data check after the load, on the first memory-switch page, finds the intake time out of
+// its range: its page comes to the front with the edit focused and selected, so a digit replaces it.
+TEST_F(FileCommands, ALoadedIntakeTimeOutOfRangeShowsItsPageWithTheEditFocusedAndSelected) {
+    const QString path = Write("intake9.dat", SettingsFileBytes(With({{168, "9"}})));
+    Press(Qt::Key_1);
+    ASSERT_EQ(main->currentPageIndex(), 3);
+    user.answerFileDialog(path);
+    user.expectWarning(QStringLiteral("2 から 5 までの整数を入力してください。"),
+                       QCoreApplication::applicationName());
+    Press(Qt::Key_O);
+    auto* intake = Control<NumericEdit>(2, "intakeTime");
+    EXPECT_EQ(main->currentPageIndex(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), intake);
+    EXPECT_EQ(intake->selectedText(), QStringLiteral("9"));
+    Press(Qt::Key_3, Qt::NoModifier);
+    EXPECT_EQ(intake->text(), QStringLiteral("3"));
+    EXPECT_EQ(main->currentImage()[168], '3');
+    user.verifyAllUsed();
 }
 
 // The user opens a file with cut-sheet centring "05" by Ctrl+O from inside that edit and, while
