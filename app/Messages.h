@@ -218,14 +218,16 @@ inline QString FormatDialogTitle(const QString& formatName) {
 inline QString LeftMarginCaption() {
     return QStringLiteral("レフトマージン幅");
 }
+// The margin messages start their second sentence on a line of its own, so that a box never
+// breaks inside a word.
 inline QString LeftMarginNotBelowRight() {
-    return QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。適正値に変更します。");
+    return QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。\n適正値に変更します。");
 }
 inline QString RightMarginCaption() {
     return QStringLiteral("ライトマージン幅");
 }
 inline QString RightMarginNotAboveLeft() {
-    return QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。適正値に変更します。");
+    return QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。\n適正値に変更します。");
 }
 // The paper paths in the order of the dialog's rows: each row's label, and the path as the
 // messages name it.

@@ -25,7 +25,7 @@ namespace {
 const std::string kFactory0 = "66,120,120,120,046,054";
 const std::string kFactoryN = "66,000,136,120,120,120,046,054";
 const QString kLeftText =
-    QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。適正値に変更します。");
+    QStringLiteral("レフトマージン幅はライトマージン幅より小さくしてください。\n適正値に変更します。");
 
 template <std::size_t N>
 std::string Text(const std::array<std::uint8_t, N>& block) {
@@ -217,7 +217,7 @@ TEST_F(FormatDialogTest, RightMarginNotAboveLeftIsReportedAtOK) {
     EXPECT_TRUE(user.boxes().empty());
 
     user.expectWarning(
-        QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。適正値に変更します。"),
+        QStringLiteral("ライトマージン幅はレフトマージン幅より大きくしてください。\n適正値に変更します。"),
         QStringLiteral("ライトマージン幅"));
     Click(control("ok"));
     EXPECT_EQ(text("rightMargin"), QStringLiteral("11"));
