@@ -1,15 +1,16 @@
 #include "pages/FocusedWheel.h"
 
-#include <QAbstractSlider>
 #include <QComboBox>
 #include <QEvent>
+#include <QSlider>
 #include <QWidget>
 
 FocusedWheel::FocusedWheel(QWidget* root) : QObject(root) {
     QList<QWidget*> controls;
     for (QComboBox* list : root->findChildren<QComboBox*>())
         controls.append(list);
-    for (QAbstractSlider* slider : root->findChildren<QAbstractSlider*>())
+    // Sliders, not every abstract slider: the scroll bars of an open list scroll as ever.
+    for (QSlider* slider : root->findChildren<QSlider*>())
         controls.append(slider);
     for (QWidget* control : controls) {
         // A list's own policy takes the focus on the wheel, which would let the wheel through.
