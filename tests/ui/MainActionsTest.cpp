@@ -92,7 +92,23 @@ TEST_F(MainActionsTest, TheMenuBarAnswersAltAndHighlightsGrayedItems) {
     EXPECT_TRUE(file->style()->styleHint(QStyle::SH_Menu_AllowActiveAndDisabled, nullptr, file));
     QTest::keyClick(&window, Qt::Key_F10);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == file; }));
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    // The grayed send command, reached by the keyboard, is drawn on the highlight like the others.
+    actions.send->setEnabled(false);
+    QMenu* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(shown, nullptr);
+    const std::pair<Qt::Key, QAction*> steps[] = {
+        {Qt::Key_Down, actions.send}, {Qt::Key_Down, actions.factory}, {Qt::Key_Up, actions.send}};
+    shown->setActiveAction(actions.save);
+    for (const auto& [key, item] : steps) {
+        QTest::keyClick(shown, key);
+        ASSERT_EQ(shown->activeAction(), item) << item->text().toStdString();
+        const QRect row = shown->actionGeometry(item);
+        const QImage drawn = shown->grab(row).toImage();
+        EXPECT_EQ(drawn.pixelColor(row.width() - 4, row.height() / 2),
+                  shown->palette().color(QPalette::Active, QPalette::Highlight))
+            << item->text().toStdString();
+    }
+    QTest::keyClick(shown, Qt::Key_Escape);
 }
 
 TEST(ElidedLabelTest, ALongAddressIsCutInTheMiddleAndWholeInTheTooltip) {
