@@ -6,6 +6,7 @@
 
 #include "app/Messages.h"
 #include "res/Images.h"
+#include "ui/ToolTipsAtRest.h"
 
 namespace {
 
@@ -71,4 +72,5 @@ void FillToolBar(QToolBar* bar, const MainActions& a) {
     bar->addAction(a.factory);
     bar->addSeparator();
     bar->addAction(a.printer);
+    new ToolTipsAtRest(bar);
 }

@@ -24,5 +24,6 @@ struct MainActions {
 MainActions CreateMainActions(QWidget* window);
 // The three drop-downs: file commands, pages, help.
 void FillMenuBar(QMenuBar* bar, const MainActions& actions);
-// The five command buttons between separators, each with its tooltip.
+// The five command buttons between separators, each with its tooltip, shown also to a mouse that
+// rests on a button without having moved there.
 void FillToolBar(QToolBar* bar, const MainActions& actions);

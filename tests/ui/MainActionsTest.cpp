@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
+#include <QDialog>
 #include <QHelpEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -81,6 +83,25 @@ TEST_F(MainActionsTest, ToolbarButtonsBetweenSeparatorsShowTheirTooltipsEvenGray
     QHelpEvent help(QEvent::ToolTip, at, button->mapToGlobal(at));
     QApplication::sendEvent(button, &help);
     EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("設定値をプリンタへ送信"));
+    QToolTip::hideText();
+}
+
+// The mouse arrives on the grayed button while a dialog blocks the window; when the dialog
+// closes, it rests there without a move, as after the message of a send made with the button.
+TEST_F(MainActionsTest, AMouseAtRestOnAGrayedButtonAfterADialogGetsItsTooltip) {
+    actions.send->setEnabled(false);
+    QWidget* button = toolBar->widgetForAction(actions.send);
+    QDialog dialog(&window);
+    dialog.setModal(true);
+    dialog.show();
+    dialog.move(window.mapToGlobal(QPoint(0, window.height())));
+    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(QToolTip::isVisible());
+    dialog.close();
+    QApplication::setActiveWindow(&window);  // what the window manager does
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("設定値をプリンタへ送信"));
     QToolTip::hideText();
 }
