@@ -22,34 +22,34 @@ QString Accepting(const platform::PrinterQueue& queue) {
 
 int Printers(const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption server(
-        QStringLiteral("server"),
-        QStringLiteral("A CUPS scheduler: HOST, HOST:PORT, [ADDRESS]:PORT or a socket path (repeat for "
-                       "more). Default: the one CUPS uses."),
-        QStringLiteral("S"));
+    const QCommandLineOption server = ServerOption();
+    const QCommandLineOption timeout = TimeoutOption();
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the queues as JSON."));
-    parser.addOptions({server, json});
+    parser.addOptions({server, timeout, json});
     const QString description = QStringLiteral(
         "Lists the queues of the ORV Quillstrike 540QZ7's driver on each scheduler, but not those\n"
         "printing into a file: one line each with printer, server, state (idle, printing or stopped),\n"
-        "accepting or rejecting, device URI and the scheduler's reason for the state.\n"
+        "accepting or rejecting, device URI and the scheduler's reason for the state; a scheduler\n"
+        "that cannot be asked on stderr.\n"
         "Exit status: 0 listed, 1 a scheduler could not be asked, 2 none could.");
     if (const std::optional<int> done = ParseCommand(parser, arguments, description, QString(), 0, 0))
         return *done;
-    const std::optional<std::vector<Scheduler>> schedulers = SchedulersFromOptions(parser.values(server));
-    if (!schedulers)
+    const std::optional<Clock::duration> bound = TimeoutFromOption(parser, timeout);
+    if (!bound)
+        return kRefused;
+    const std::optional<SchedulerChoice> choice = SchedulersFromOptions(parser.values(server));
+    if (!choice)
         return kRefused;
 
-    const std::vector<Listing> listings = ListQueues(*schedulers);
+    const std::vector<Listing> listings = ListQueues(choice->schedulers, Bounds{*bound});
     std::vector<QStringList> rows;
     QJsonArray array;
+    std::vector<const Listing*> asked;
     for (std::size_t s = 0; s < listings.size(); ++s) {
-        const QString name = (*schedulers)[s].name;
-        if (!listings[s].queues) {
-            Error(QStringLiteral("cannot ask the scheduler at %1: %2").arg(name, listings[s].failure));
-            continue;
-        }
-        for (const platform::PrinterQueue& queue : *listings[s].queues) {
+        asked.push_back(&listings[s]);
+        const QString name = choice->schedulers[s].name;
+        for (const platform::PrinterQueue& queue :
+             listings[s].queues.value_or(std::vector<platform::PrinterQueue>{})) {
             if (!IsListedQueue(queue))
                 continue;
             const QString printer = QString::fromStdString(queue.name);
@@ -64,15 +64,18 @@ int Printers(const QStringList& arguments) {
                                      {QStringLiteral("reason"), reason}});
         }
     }
-    const auto asked = std::count_if(listings.begin(), listings.end(),
-                                     [](const Listing& l) { return l.queues.has_value(); });
-    if (asked == 0)
-        return kRefused;
-    if (parser.isSet(json))
-        PrintJson(array);
-    else
+    const std::vector<SchedulerEntry> entries = SchedulerEntries(*choice, asked);
+    if (parser.isSet(json)) {
+        PrintJson(ReportJson(array, entries));
+    } else {
         PrintColumns(rows);
-    return asked == static_cast<qsizetype>(listings.size()) ? kSuccess : kFailure;
+        ReportSchedulers(entries);
+    }
+    const auto answered = std::count_if(listings.begin(), listings.end(),
+                                        [](const Listing& l) { return l.queues.has_value(); });
+    if (answered == 0)
+        return kRefused;
+    return answered == static_cast<qsizetype>(listings.size()) ? kSuccess : kFailure;
 }
 
 }  // namespace ctl

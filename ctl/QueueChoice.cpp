@@ -1,5 +1,7 @@
 #include "ctl/QueueChoice.h"
 
+#include <algorithm>
+
 #include "platform/ModelPrinter.h"
 
 namespace ctl {
@@ -27,6 +29,14 @@ std::optional<QString> Unsendable(const platform::PrinterQueue& queue) {
                (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
     }
     return std::nullopt;
+}
+
+bool SameQueueName(const QString& queue, const QString& name) {
+    const QByteArray a = queue.toUtf8(), b = name.toUtf8();
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+               return lower(x) == lower(y);
+           });
 }
 
 QString StateWord(platform::QueueState state) {

@@ -15,6 +15,10 @@ bool IsListedQueue(const platform::PrinterQueue& queue);
 // Why the settings cannot go to this queue now; nothing when they can.
 std::optional<QString> Unsendable(const platform::PrinterQueue& queue);
 
+// Whether a name given names the queue: CUPS compares queue names without regard to the case of
+// ASCII letters.
+bool SameQueueName(const QString& queue, const QString& name);
+
 // "idle", "printing" or "stopped".
 QString StateWord(platform::QueueState state);
 

@@ -1,16 +1,23 @@
 #include "ctl/Schedulers.h"
 
 #include <QRegularExpression>
+#include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <future>
 
+#include "ctl/Interruption.h"
 #include "ctl/Output.h"
 #include "platform/CupsJob.h"
-#include "platform/CupsPrinterSystem.h"
 
 namespace ctl {
 
 namespace {
+
+// A request that takes longer has met a scheduler that stopped answering; a longer timeout
+// is surely a mistake.
+constexpr double kDefaultTimeoutSeconds = 5;
+constexpr double kLongestTimeoutSeconds = 3600;
 
 // A socket path, a host or address with an optional port, or a bare IPv6 address.
 bool NamesScheduler(const QString& value) {
@@ -36,13 +43,60 @@ Scheduler DefaultScheduler() {
     return {server.port == IPP_PORT ? host : address, address.toStdString()};
 }
 
+QString Seconds(Clock::duration duration) {
+    return QString::number(std::chrono::duration<double>(duration).count(), 'g', 3);
+}
+
+bool SharesEndpoint(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+    return std::any_of(a.begin(), a.end(),
+                       [&](const std::string& e) { return std::find(b.begin(), b.end(), e) != b.end(); });
+}
+
+QString Unreachable(const Scheduler& scheduler, const Bounds& bounds) {
+    const platform::CupsServer server = platform::CupsServer::parse(scheduler.address);
+    const bool socket = scheduler.address.starts_with('/');
+    using std::chrono::milliseconds;
+    const auto probe = std::chrono::duration_cast<milliseconds>(
+        std::min<Clock::duration>(bounds.timeout, std::chrono::seconds(1)));
+    switch (const int error = platform::ConnectError(server, static_cast<int>(probe.count()))) {
+        case ENOENT:
+            return socket ? QStringLiteral("no such socket") : QStringLiteral("no such host");
+        case ECONNREFUSED:
+            return socket ? QStringLiteral("refused: no scheduler listens on the socket")
+                          : QStringLiteral("refused: no scheduler listens at that address and port");
+        case ETIMEDOUT:
+            return QStringLiteral("not answering: no connection within %1 s").arg(Seconds(bounds.timeout));
+        case EACCES:
+            return QStringLiteral("not allowed to connect to the socket");
+        case 0:
+            return QStringLiteral("the connection failed");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
 }  // namespace
 
-std::optional<std::vector<Scheduler>> SchedulersFromOptions(const QStringList& values) {
+QCommandLineOption ServerOption() {
+    return {QStringLiteral("server"),
+            QStringLiteral("A CUPS scheduler: HOST, HOST:PORT, [ADDRESS]:PORT or a socket path (repeat for "
+                           "more). Default: the one CUPS uses."),
+            QStringLiteral("S")};
+}
+
+QCommandLineOption TimeoutOption() {
+    return {QStringLiteral("timeout"),
+            QStringLiteral("Give up on a scheduler that has not connected or answered a request after "
+                           "SECONDS (default %1).")
+                .arg(kDefaultTimeoutSeconds),
+            QStringLiteral("SECONDS")};
+}
+
+std::optional<SchedulerChoice> SchedulersFromOptions(const QStringList& values) {
     if (values.isEmpty())
-        return std::vector<Scheduler>{DefaultScheduler()};
-    std::vector<Scheduler> schedulers;
-    std::vector<platform::CupsServer> seen;
+        return SchedulerChoice{{DefaultScheduler()}, {}};
+    SchedulerChoice choice;
+    std::vector<std::vector<std::string>> endpoints;
     for (const QString& value : values) {
         if (!NamesScheduler(value)) {
             Error(QStringLiteral("--server '%1' names no scheduler: give HOST, HOST:PORT, [ADDRESS]:PORT "
@@ -50,50 +104,104 @@ std::optional<std::vector<Scheduler>> SchedulersFromOptions(const QStringList& v
                       .arg(value));
             return std::nullopt;
         }
-        // The same scheduler twice would get every job twice.
+        // The same scheduler under two names would get every job twice.
         const platform::CupsServer server = platform::CupsServer::parse(value.toStdString());
-        if (std::find(seen.begin(), seen.end(), server) != seen.end())
+        std::vector<std::string> reached = server.endpoints();
+        if (reached.empty())  // resolves to nothing: only the same name is the same scheduler
+            reached.push_back("name " + server.host + " " + std::to_string(server.port));
+        const auto same = std::find_if(endpoints.begin(), endpoints.end(),
+                                       [&](const auto& other) { return SharesEndpoint(reached, other); });
+        if (same != endpoints.end()) {
+            const QString first = choice.schedulers[std::size_t(same - endpoints.begin())].name;
+            if (value != first) {
+                choice.aliases.push_back(
+                    {value, true, QStringLiteral("the same scheduler as %1: asked once").arg(first)});
+            }
             continue;
-        seen.push_back(server);
-        schedulers.push_back({value, value.toStdString()});
+        }
+        endpoints.push_back(std::move(reached));
+        choice.schedulers.push_back({value, value.toStdString()});
     }
-    return schedulers;
+    return choice;
 }
 
-std::unique_ptr<platform::PrinterSystem> Connect(const Scheduler& scheduler,
-                                                 std::optional<Clock::time_point> deadline) {
+std::optional<Clock::duration> TimeoutFromOption(const QCommandLineParser& parser,
+                                                 const QCommandLineOption& option) {
+    double seconds = kDefaultTimeoutSeconds;
+    if (parser.isSet(option)) {
+        bool number = false;
+        seconds = parser.value(option).toDouble(&number);
+        if (!number || !(seconds > 0) || seconds > kLongestTimeoutSeconds) {
+            Error(QStringLiteral("--timeout takes a number of seconds above 0, at most an hour; not '%1'")
+                      .arg(parser.value(option)));
+            return std::nullopt;
+        }
+    }
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+}
+
+std::unique_ptr<platform::CupsPrinterSystem> Connect(const Scheduler& scheduler, const Bounds& bounds) {
     auto system = std::make_unique<platform::CupsPrinterSystem>(scheduler.address);
-    if (deadline)
-        system->setDeadline(*deadline);
+    system->boundEachCall(std::chrono::ceil<std::chrono::milliseconds>(bounds.timeout));
+    if (bounds.deadline)
+        system->setDeadline(*bounds.deadline);
+    system->abandonWhen(bounds.stop);
     return system;
 }
 
-QString SchedulerFailure(const std::string& failure, std::optional<Clock::time_point> deadline) {
-    if (deadline && Clock::now() >= *deadline)
-        return QStringLiteral("no answer from the scheduler before the wait ran out");
-    if (failure.empty() || failure == std::strerror(0))
-        return QStringLiteral("no answer from the scheduler in time");
-    return QString::fromStdString(failure);
+QString SchedulerFailure(const platform::CupsPrinterSystem& system, const Scheduler& scheduler,
+                         const Bounds& bounds) {
+    using Outcome = platform::CupsPrinterSystem::Outcome;
+    switch (system.lastOutcome()) {
+        case Outcome::Unreachable:
+            return Unreachable(scheduler, bounds);
+        case Outcome::Unanswered:
+            if (Interruption())
+                return QStringLiteral("interrupted before the scheduler answered");
+            if (bounds.deadline && Clock::now() >= *bounds.deadline)
+                return QStringLiteral("no answer from the scheduler before the wait ran out");
+            return QStringLiteral("not answering: no answer within %1 s").arg(Seconds(bounds.timeout));
+        case Outcome::Answered:
+            break;
+    }
+    return QString::fromStdString(platform::LastCupsError());
 }
 
-Listing ListQueues(platform::PrinterSystem& system, std::optional<Clock::time_point> deadline) {
+Listing ListQueues(platform::CupsPrinterSystem& system, const Scheduler& scheduler, const Bounds& bounds) {
     Listing listing{system.queues(), {}};
     // CUPS keeps the last error per thread: this one's is the listing's.
     if (!listing.queues)
-        listing.failure = SchedulerFailure(platform::LastCupsError(), deadline);
+        listing.failure = SchedulerFailure(system, scheduler, bounds);
     return listing;
 }
 
-std::vector<Listing> ListQueues(const std::vector<Scheduler>& schedulers) {
+std::vector<Listing> ListQueues(const std::vector<Scheduler>& schedulers, const Bounds& bounds) {
     std::vector<std::future<Listing>> asked;
     for (const Scheduler& scheduler : schedulers) {
-        asked.push_back(std::async(std::launch::async,
-                                   [&scheduler] { return ListQueues(*Connect(scheduler), std::nullopt); }));
+        asked.push_back(std::async(std::launch::async, [&scheduler, &bounds] {
+            return ListQueues(*Connect(scheduler, bounds), scheduler, bounds);
+        }));
     }
     std::vector<Listing> listings;
     for (auto& listing : asked)
         listings.push_back(listing.get());
     return listings;
+}
+
+std::vector<SchedulerEntry> SchedulerEntries(const SchedulerChoice& choice,
+                                             const std::vector<const Listing*>& listings) {
+    std::vector<SchedulerEntry> entries;
+    for (std::size_t s = 0; s < choice.schedulers.size(); ++s) {
+        const Listing* listing = listings[s];
+        if (listing && listing->queues)
+            entries.push_back({choice.schedulers[s].name});
+        else
+            entries.push_back(
+                {choice.schedulers[s].name, false,
+                 listing ? listing->failure : QStringLiteral("interrupted before it answered")});
+    }
+    entries.insert(entries.end(), choice.aliases.begin(), choice.aliases.end());
+    return entries;
 }
 
 }  // namespace ctl

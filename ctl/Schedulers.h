@@ -1,15 +1,20 @@
 #pragma once
 // The CUPS schedulers a printer command talks to: those named by --server, or the one CUPS names
-// by default. A printer system belongs to one thread, so every thread connects on its own.
+// by default; how long each request may take; and what went wrong with one, in words. A printer
+// system belongs to one thread, so every thread connects on its own.
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/PrinterSystem.h"
+#include "ctl/Results.h"
+#include "platform/CupsPrinterSystem.h"
 
 namespace ctl {
 
@@ -20,24 +25,50 @@ struct Scheduler {
     std::string address;  // "HOST:PORT", "[ADDRESS]:PORT" or the path of its socket
 };
 
-// The --server values in the order given, each scheduler once; the default scheduler when there
-// are none. Nothing, after an error on stderr, when a value names no scheduler.
-std::optional<std::vector<Scheduler>> SchedulersFromOptions(const QStringList& values);
+// The schedulers to ask, each once, in the order given; and an entry for every further name of one
+// of them (the same address and port, or the same socket).
+struct SchedulerChoice {
+    std::vector<Scheduler> schedulers;
+    std::vector<SchedulerEntry> aliases;
+};
 
-// A printer system of its own on the scheduler; with a deadline, nothing it does lasts past it.
-std::unique_ptr<platform::PrinterSystem> Connect(const Scheduler& scheduler,
-                                                 std::optional<Clock::time_point> deadline = std::nullopt);
+// --server S (repeatable) and --timeout SECONDS, as every printer command takes them.
+QCommandLineOption ServerOption();
+QCommandLineOption TimeoutOption();
 
-// What went wrong with a scheduler, in words: CUPS says "Success" when it gave up waiting.
-QString SchedulerFailure(const std::string& failure, std::optional<Clock::time_point> deadline);
+// The --server values, or the default scheduler when there are none. Nothing, after an error on
+// stderr, when a value names no scheduler.
+std::optional<SchedulerChoice> SchedulersFromOptions(const QStringList& values);
+// The --timeout value, or the default; nothing, after an error on stderr, for a bad value.
+std::optional<Clock::duration> TimeoutFromOption(const QCommandLineParser& parser,
+                                                 const QCommandLineOption& option);
+
+// How far a printer system's calls may go: each at most `timeout`, none past the deadline, and
+// none on once `stop` is set.
+struct Bounds {
+    Clock::duration timeout;
+    std::optional<Clock::time_point> deadline{};
+    const std::atomic<bool>* stop = nullptr;
+};
+
+std::unique_ptr<platform::CupsPrinterSystem> Connect(const Scheduler& scheduler, const Bounds& bounds);
+
+// Why the last call of `system` got no answer it could use, in words: refused, no such host,
+// not answering, the wait ran out, interrupted; or what the scheduler answered.
+QString SchedulerFailure(const platform::CupsPrinterSystem& system, const Scheduler& scheduler,
+                         const Bounds& bounds);
 
 // The queues of one scheduler, or why it could not be asked.
 struct Listing {
     std::optional<std::vector<platform::PrinterQueue>> queues;
     QString failure;
 };
-Listing ListQueues(platform::PrinterSystem& system, std::optional<Clock::time_point> deadline);
+Listing ListQueues(platform::CupsPrinterSystem& system, const Scheduler& scheduler, const Bounds& bounds);
 // Every scheduler asked at the same time; in the order given.
-std::vector<Listing> ListQueues(const std::vector<Scheduler>& schedulers);
+std::vector<Listing> ListQueues(const std::vector<Scheduler>& schedulers, const Bounds& bounds);
+
+// The entries of a report: every scheduler (asked or not), then the further names.
+std::vector<SchedulerEntry> SchedulerEntries(const SchedulerChoice& choice,
+                                             const std::vector<const Listing*>& listings);
 
 }  // namespace ctl

@@ -1,14 +1,19 @@
-// send FILE (--printer NAME... | --all) [--server S]... [--wait SECONDS] [--json]: the settings the
-// window would send after loading FILE, as one raw job to each printer, all at once.
+// send FILE (--printer NAME... | --all) [--server S]... [--wait SECONDS] [--timeout SECONDS]
+// [--cancel-unfinished] [--dry-run] [--json]: the settings the window would send after loading
+// FILE, as one raw job to each printer, all at once.
 #include <QJsonArray>
 #include <QJsonObject>
 #include <algorithm>
-#include <set>
+#include <cstdio>
+#include <cstdlib>
 
 #include "ctl/Columns.h"
 #include "ctl/Commands.h"
 #include "ctl/Delivery.h"
+#include "ctl/Interruption.h"
 #include "ctl/Output.h"
+#include "ctl/QueueChoice.h"
+#include "ctl/Results.h"
 #include "ctl/Schedulers.h"
 #include "ctl/SettingsInput.h"
 #include "platform/ModelPrinter.h"
@@ -22,33 +27,32 @@ namespace {
 constexpr double kLongestWaitSeconds = 86400;
 
 // One line per printer, scheduler by scheduler, in the order of the names (or of the scheduler's
-// list): for a scheduler that could not be asked one per name (or one for --all), and for a name
-// that no scheduler has, "no such queue" on each.
+// list); for a name that no scheduler that answered has, "no such queue" on each of them.
 std::vector<Delivery> Lines(std::vector<SchedulerRun>& runs, const QStringList& names) {
-    std::set<QString> found;
+    std::vector<QString> found;
     for (const SchedulerRun& run : runs) {
         for (const platform::PrinterQueue& queue :
              run.listing.queues.value_or(std::vector<platform::PrinterQueue>{}))
-            found.insert(QString::fromStdString(queue.name));
+            found.push_back(QString::fromStdString(queue.name));
     }
+    const auto has = [&](const QString& name) {
+        return std::any_of(found.begin(), found.end(),
+                           [&](const QString& q) { return SameQueueName(q, name); });
+    };
     std::vector<Delivery> lines;
     for (std::size_t s = 0; s < runs.size(); ++s) {
-        if (!runs[s].listing.queues) {
-            const QString reason =
-                QStringLiteral("cannot ask the scheduler: %1").arg(runs[s].listing.failure);
-            for (const QString& name : names.isEmpty() ? QStringList{QString()} : names)
-                lines.push_back({name, s, std::nullopt, Result::Failed, 0, reason});
-            continue;
-        }
+        if (!runs[s].listing.queues)
+            continue;  // a scheduler entry, not a printer's line
         std::vector<Delivery>& chosen = runs[s].deliveries;
         if (names.isEmpty())
             std::move(chosen.begin(), chosen.end(), std::back_inserter(lines));
         for (const QString& name : names) {
-            const auto delivery = std::find_if(chosen.begin(), chosen.end(),
-                                               [&](const Delivery& d) { return d.printer == name; });
+            const auto delivery = std::find_if(chosen.begin(), chosen.end(), [&](const Delivery& d) {
+                return SameQueueName(d.printer, name);
+            });
             if (delivery != chosen.end())
                 lines.push_back(std::move(*delivery));
-            else if (!found.contains(name))
+            else if (!has(name))
                 lines.push_back({name, s, std::nullopt, Result::Failed, 0, QStringLiteral("no such queue")});
         }
     }
@@ -63,7 +67,7 @@ QString ResultText(const Delivery& delivery) {
 void PrintLines(const std::vector<Delivery>& deliveries, const std::vector<Scheduler>& schedulers) {
     std::vector<QStringList> rows;
     for (const Delivery& d : deliveries) {
-        rows.push_back({d.printer.isEmpty() ? QStringLiteral("-") : d.printer, schedulers[d.scheduler].name,
+        rows.push_back({d.printer, schedulers[d.scheduler].name,
                         d.jobId > 0 ? QString::number(d.jobId) : QStringLiteral("-"), ResultText(d)});
     }
     PrintColumns(rows);
@@ -73,11 +77,11 @@ QJsonArray LinesJson(const std::vector<Delivery>& deliveries, const std::vector<
     QJsonArray lines;
     for (const Delivery& d : deliveries) {
         lines.append(QJsonObject{
-            {QStringLiteral("printer"), d.printer.isEmpty() ? QJsonValue() : QJsonValue(d.printer)},
+            {QStringLiteral("printer"), d.printer},
             {QStringLiteral("server"), schedulers[d.scheduler].name},
             {QStringLiteral("jobId"), d.jobId > 0 ? QJsonValue(d.jobId) : QJsonValue()},
             {QStringLiteral("result"), ResultWord(d.result)},
-            {QStringLiteral("ok"), d.succeeded()},
+            {QStringLiteral("ok"), Succeeded(d.result)},
             {QStringLiteral("reason"), d.reason},
         });
     }
@@ -87,10 +91,38 @@ QJsonArray LinesJson(const std::vector<Delivery>& deliveries, const std::vector<
 QStringList Unique(const QStringList& names) {
     QStringList unique;
     for (const QString& name : names) {
-        if (!unique.contains(name))
+        if (std::none_of(unique.begin(), unique.end(),
+                         [&](const QString& u) { return SameQueueName(u, name); }))
             unique.append(name);
     }
     return unique;
+}
+
+// 0 every printer completed (or was sent to, or would be), 1 some did not or a scheduler could
+// not be asked, 2 no job was sent (none would be); an interrupt's own status before all.
+int ExitStatus(const SendReport& report, const std::vector<Delivery>& lines,
+               const std::vector<SchedulerEntry>& entries) {
+    if (report.interruption)
+        return InterruptedExit(report.interruption);
+    const bool anySent = std::any_of(lines.begin(), lines.end(), [](const Delivery& d) {
+        return d.jobId > 0 || d.result == Result::Unknown || d.result == Result::WouldSend;
+    });
+    if (!anySent)
+        return kRefused;
+    const bool allSucceeded =
+        std::all_of(lines.begin(), lines.end(), [](const Delivery& d) { return Succeeded(d.result); }) &&
+        std::all_of(entries.begin(), entries.end(), [](const SchedulerEntry& e) { return e.ok; });
+    return allSucceeded ? kSuccess : kFailure;
+}
+
+// With a request still under way in another thread, the process ends without waiting for it.
+int Leave(int status, bool lingering) {
+    if (!lingering)
+        return status;
+    Out().flush();
+    Err().flush();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 }  // namespace
@@ -98,29 +130,34 @@ QStringList Unique(const QStringList& names) {
 int Send(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption printer(QStringLiteral("printer"),
-                                     QStringLiteral("Send to the queue NAME on every scheduler that has one "
-                                                    "(repeat for more printers)."),
+                                     QStringLiteral("Send to the queue NAME (in any case) on every scheduler "
+                                                    "that has one (repeat for more printers)."),
                                      QStringLiteral("NAME"));
     const QCommandLineOption all(QStringLiteral("all"),
                                  QStringLiteral("Send to every queue 'bmk540ctl printers' lists."));
-    const QCommandLineOption server(
-        QStringLiteral("server"),
-        QStringLiteral("A CUPS scheduler: HOST, HOST:PORT, [ADDRESS]:PORT or a socket path (repeat for "
-                       "more). Default: the one CUPS uses."),
-        QStringLiteral("S"));
+    const QCommandLineOption server = ServerOption();
     const QCommandLineOption wait(QStringLiteral("wait"),
                                   QStringLiteral("Follow every job until it is completed, aborted or "
-                                                 "canceled, for at most SECONDS in all."),
+                                                 "canceled; report by SECONDS from the start at the latest."),
                                   QStringLiteral("SECONDS"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the lines as JSON."));
-    parser.addOptions({printer, all, server, wait, json});
+    const QCommandLineOption timeout = TimeoutOption();
+    const QCommandLineOption cancel(QStringLiteral("cancel-unfinished"),
+                                    QStringLiteral("Cancel the jobs not completed when the wait runs out or "
+                                                   "the command is interrupted."));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("Ask the schedulers and say which queues would get a job; "
+                                                   "send nothing."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the result as JSON."));
+    parser.addOptions({printer, all, server, wait, timeout, cancel, dryRun, json});
     const QString description =
         QStringLiteral(
             "Sends the settings of FILE, exactly as the window sends them after loading it, as one raw job\n"
             "titled \"%1\" to each printer, to all of them at once.\n"
-            "Prints one line per printer: printer, server, job id and result (sent, completed, aborted,\n"
-            "canceled, timed-out or failed, with the reason).\n"
-            "Exit status: 0 every printer succeeded, 1 one failed, 2 nothing was sent.")
+            "Prints one line per printer: printer, server, job id and result (completed, sent, failed,\n"
+            "not-sent, unknown, timed-out, canceled or would-send, with the reason); a scheduler that\n"
+            "cannot be asked on stderr. The first Ctrl-C stops sending and reports every printer.\n"
+            "Exit status: 0 every printer completed (or was sent to, without --wait), 1 one did not or\n"
+            "a scheduler could not be asked, 2 nothing was sent, 130/143 interrupted.")
             .arg(QString::fromLatin1(platform::kStatusWriteTitle));
     if (const std::optional<int> done =
             ParseCommand(parser, arguments, description, QStringLiteral("FILE"), 1, 1))
@@ -136,7 +173,8 @@ int Send(const QStringList& arguments) {
         Error(QStringLiteral("--printer needs a queue name"));
         return kRefused;
     }
-    std::optional<Clock::time_point> deadline;
+    const Clock::time_point start = Clock::now();
+    SendPlan plan{names, {}, {}};
     if (parser.isSet(wait)) {
         bool number = false;
         const double seconds = parser.value(wait).toDouble(&number);
@@ -146,11 +184,17 @@ int Send(const QStringList& arguments) {
             return kRefused;
         }
         // Counted from now: listing, sending and following all end by then.
-        deadline = Clock::now() +
-                   std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+        plan.end =
+            start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     }
-    const std::optional<std::vector<Scheduler>> schedulers = SchedulersFromOptions(parser.values(server));
-    if (!schedulers)
+    const std::optional<Clock::duration> bound = TimeoutFromOption(parser, timeout);
+    if (!bound)
+        return kRefused;
+    plan.timeout = *bound;
+    plan.dryRun = parser.isSet(dryRun);
+    plan.cancelUnfinished = parser.isSet(cancel);
+    const std::optional<SchedulerChoice> choice = SchedulersFromOptions(parser.values(server));
+    if (!choice)
         return kRefused;
 
     // The window's loader decides what is a settings file; nothing is sent for one it refuses.
@@ -159,32 +203,37 @@ int Send(const QStringList& arguments) {
     if (!loaded)
         return kRefused;
     const settings::SettingsImage image = settings::Normalised(*loaded);
+    plan.document.assign(image.data(), image.data() + image.size());
 
-    std::vector<SchedulerRun> runs = Deliver(*schedulers, names, {image.data(), image.size()}, deadline);
-    if (std::none_of(runs.begin(), runs.end(),
-                     [](const SchedulerRun& r) { return r.listing.queues.has_value(); })) {
-        for (std::size_t s = 0; s < runs.size(); ++s)
-            Error(QStringLiteral("cannot ask the scheduler at %1: %2")
-                      .arg((*schedulers)[s].name, runs[s].listing.failure));
-        Error(QStringLiteral("nothing sent"));
-        return kRefused;
+    CatchInterrupts();
+    SendReport report = Deliver(choice->schedulers, plan);
+    std::vector<const Listing*> listings;
+    for (const SchedulerRun& run : report.runs)
+        listings.push_back(&run.listing);
+    const std::vector<SchedulerEntry> entries = SchedulerEntries(*choice, listings);
+    const std::vector<Delivery> lines = Lines(report.runs, names);
+    const int status = ExitStatus(report, lines, entries);
+    if (parser.isSet(json)) {
+        PrintJson(ReportJson(LinesJson(lines, choice->schedulers), entries));
+    } else {
+        PrintLines(lines, choice->schedulers);
+        ReportSchedulers(entries);
+        const bool anyAsked =
+            std::any_of(entries.begin(), entries.end(), [](const SchedulerEntry& e) { return e.ok; });
+        if (lines.empty() && anyAsked && !report.interruption) {
+            QStringList where;
+            for (const Scheduler& s : choice->schedulers)
+                where.append(s.name);
+            Error(QStringLiteral("no queue of the %1 on %2")
+                      .arg(QString::fromLatin1(platform::kModelDriver), where.join(QStringLiteral(", "))));
+        }
+        if (status == kRefused)
+            Error(plan.dryRun ? QStringLiteral("no printer would get the settings")
+                              : QStringLiteral("nothing sent"));
+        else if (report.interruption)
+            Error(QStringLiteral("interrupted: no further jobs sent"));
     }
-    const std::vector<Delivery> deliveries = Lines(runs, names);
-    if (deliveries.empty()) {
-        QStringList where;
-        for (const Scheduler& s : *schedulers)
-            where.append(s.name);
-        Error(QStringLiteral("no queue of the %1 on %2; nothing sent")
-                  .arg(QString::fromLatin1(platform::kModelDriver), where.join(QStringLiteral(", "))));
-        return kRefused;
-    }
-    if (parser.isSet(json))
-        PrintJson(LinesJson(deliveries, *schedulers));
-    else
-        PrintLines(deliveries, *schedulers);
-    const bool allSucceeded =
-        std::all_of(deliveries.begin(), deliveries.end(), [](const Delivery& d) { return d.succeeded(); });
-    return allSucceeded ? kSuccess : kFailure;
+    return Leave(status, report.lingering);
 }
 
 }  // namespace ctl

@@ -1,8 +1,16 @@
 #include "platform/CupsConnection.h"
 
+#include <fcntl.h>
+#include <netdb.h>
 #include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
 namespace platform {
 
@@ -45,6 +53,82 @@ CupsServer CupsServer::parse(const std::string& text) {
     return server;
 }
 
+std::vector<std::string> CupsServer::endpoints() const {
+    if (!host.empty() && host.front() == '/') {
+        struct stat status {};
+        if (stat(host.c_str(), &status) != 0) {
+            return {host};
+        }
+        return {"socket " + std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino)};
+    }
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        return {};
+    }
+    std::vector<std::string> endpoints;
+    for (addrinfo* address = found; address; address = address->ai_next) {
+        char numeric[NI_MAXHOST] = "", service[NI_MAXSERV] = "";
+        if (getnameinfo(address->ai_addr, address->ai_addrlen, numeric, sizeof numeric, service,
+                        sizeof service, NI_NUMERICHOST | NI_NUMERICSERV) == 0) {
+            endpoints.push_back(std::string(numeric) + " " + service);
+        }
+    }
+    freeaddrinfo(found);
+    return endpoints;
+}
+
+namespace {
+// A connect() on a socket of its own: 0, or the errno it ended with.
+int TryConnect(int family, const sockaddr* address, socklen_t length, int timeoutMs) {
+    const int fd = socket(family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        return errno;
+    }
+    int error = connect(fd, address, length) == 0 ? 0 : errno;
+    if (error == EINPROGRESS) {
+        pollfd descriptor{fd, POLLOUT, 0};
+        socklen_t size = sizeof error;
+        if (poll(&descriptor, 1, timeoutMs) <= 0) {
+            error = ETIMEDOUT;
+        } else if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0) {
+            error = errno;
+        }
+    }
+    close(fd);
+    return error;
+}
+}  // namespace
+
+int ConnectError(const CupsServer& server, int timeoutMs) {
+    if (!server.host.empty() && server.host.front() == '/') {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (server.host.size() >= sizeof address.sun_path) {
+            return ENAMETOOLONG;
+        }
+        std::memcpy(address.sun_path, server.host.c_str(), server.host.size() + 1);
+        return TryConnect(AF_UNIX, reinterpret_cast<const sockaddr*>(&address), sizeof address, timeoutMs);
+    }
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(server.host.c_str(), std::to_string(server.port).c_str(), &hints, &found) != 0) {
+        return ENOENT;
+    }
+    int error = EHOSTUNREACH;
+    for (addrinfo* address = found; address && error != 0; address = address->ai_next) {
+        const int tried = TryConnect(address->ai_family, address->ai_addr, address->ai_addrlen, timeoutMs);
+        // "refused" beats "no route" from an address family the scheduler does not listen on.
+        if (error != ECONNREFUSED || tried == 0) {
+            error = tried;
+        }
+    }
+    freeaddrinfo(found);
+    return error;
+}
+
 CupsServer CupsServer::current() {
     cupsSetServer(nullptr);
     return {cupsServer(), ippPort()};
@@ -65,8 +149,14 @@ void CupsConnection::giveUpAt(std::chrono::steady_clock::time_point deadline) {
     }
 }
 
-int CupsConnection::KeepWaiting(http_t*, void* connection) {
-    return std::chrono::steady_clock::now() < static_cast<CupsConnection*>(connection)->m_deadline;
+int CupsConnection::KeepWaiting(http_t*, void* data) {
+    auto* connection = static_cast<CupsConnection*>(data);
+    const bool abandoned = connection->m_abandon && connection->m_abandon->load();
+    if (abandoned || std::chrono::steady_clock::now() >= connection->m_deadline) {
+        connection->m_gaveUp = true;
+        return 0;
+    }
+    return 1;
 }
 
 CupsConnection::~CupsConnection() {

@@ -2,8 +2,10 @@
 // One connection to a CUPS scheduler.
 #include <cups/cups.h>
 
+#include <atomic>
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -17,8 +19,18 @@ struct CupsServer {
     // The one cupsServer() names now, with CUPS_SERVER and the client configuration read afresh.
     static CupsServer current();
 
+    // What the name leads to: each resolved address and port, or the socket file itself; two
+    // names that share one are the same scheduler. Empty when the host name resolves to nothing.
+    std::vector<std::string> endpoints() const;
+
     bool operator==(const CupsServer&) const = default;
 };
+
+// Why no connection to the scheduler can be made now, as an errno value: ENOENT no such socket or
+// a host name that resolves to nothing, ECONNREFUSED nobody listens, ETIMEDOUT no connection
+// within `timeoutMs`; 0 when one can be made after all.
+// (CUPS itself says "Host is down" for all of them.)
+int ConnectError(const CupsServer& server, int timeoutMs);
 
 class CupsConnection {
 public:
@@ -38,6 +50,10 @@ public:
     void giveUpAt(std::chrono::steady_clock::time_point deadline);
     // The scheduler closed its end (idle too long, or gone): nothing more can be sent.
     bool closedByServer() const;
+    // From now on a request that waits gives up as soon as the flag is set.
+    void abandonWhen(const std::atomic<bool>* flag) { m_abandon = flag; }
+    // A request gave up waiting for the scheduler's answer since this connection was made.
+    bool gaveUp() const { return m_gaveUp; }
 
 private:
     static int KeepWaiting(http_t* http, void* connection);
@@ -45,6 +61,8 @@ private:
     CupsServer m_server;
     http_t* m_http = nullptr;
     std::chrono::steady_clock::time_point m_deadline;
+    const std::atomic<bool>* m_abandon = nullptr;
+    bool m_gaveUp = false;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/CupsJob.h"
 
 #include <array>
+#include <string_view>
 
 #include "platform/CupsQueue.h"
 
@@ -51,7 +52,8 @@ JobState StateOf(int state) {
 // Create-Job on this connection's scheduler. (cupsCreateJob first asks for the destination's
 // details and, on a connection to a scheduler other than cupsServer()'s, sends the job to the
 // device URI instead, which the scheduler does not know.)
-int CreateJob(http_t* http, const std::string& queue, const std::string& title) {
+// 0 when no job was created; `answered` false when no answer came at all.
+int CreateJob(http_t* http, const std::string& queue, const std::string& title, bool& answered) {
     ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
     AddPrinterUri(request, queue);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
@@ -59,6 +61,7 @@ int CreateJob(http_t* http, const std::string& queue, const std::string& title) 
     // The bytes are a printer command: no banner page may come before or after them.
     ippAddString(request, IPP_TAG_JOB, IPP_TAG_NAME, "job-sheets", nullptr, "none");
     ipp_t* response = cupsDoRequest(http, request, ("/printers/" + queue).c_str());
+    answered = response != nullptr;
     ipp_attribute_t* id = response ? ippFindAttribute(response, "job-id", IPP_TAG_INTEGER) : nullptr;
     const int jobId =
         id && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE ? ippGetInteger(id, 0) : 0;
@@ -103,10 +106,11 @@ std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue) 
 
 JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::string& title,
                            std::span<const std::uint8_t> document, int& created) {
-    created = CreateJob(http, queue, title);
+    bool answered = false;
+    created = CreateJob(http, queue, title, answered);
     if (created <= 0) {
         created = 0;
-        return {0, LastCupsError()};
+        return {0, LastCupsError(), !answered};
     }
     if (cupsStartDocument(http, queue.c_str(), created, title.c_str(), CUPS_FORMAT_RAW, 1) !=
         HTTP_STATUS_CONTINUE) {
@@ -143,11 +147,15 @@ JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId) {
         std::vector<std::string> reasons;
         if (ipp_attribute_t* attribute = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD)) {
             for (int i = 0; i < ippGetCount(attribute); ++i) {
-                reasons.emplace_back(ippGetString(attribute, i, nullptr));
+                const char* reason = ippGetString(attribute, i, nullptr);
+                if (reason && *reason && std::string_view(reason) != "none") {
+                    reasons.emplace_back(reason);
+                }
             }
         }
+        const std::string message = Text(response, "job-printer-state-message");
         status = {state ? StateOf(ippGetInteger(state, 0)) : JobState::Unknown,
-                  DescribeReasons(reasons, Text(response, "job-printer-state-message"))};
+                  DescribeReasons(reasons, message), reasons, message};
     }
     ippDelete(response);
     return status;

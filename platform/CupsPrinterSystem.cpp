@@ -21,6 +21,7 @@ CupsPrinterSystem::CupsPrinterSystem(const std::string& server) : m_fixedServer(
 
 void CupsPrinterSystem::setDeadline(std::chrono::steady_clock::time_point deadline) {
     m_deadline = deadline;
+    m_callDeadline = deadline;
     if (m_connection) {
         m_connection->giveUpAt(deadline + kPastDeadline);
     }
@@ -30,31 +31,57 @@ void CupsPrinterSystem::boundEachCall(std::chrono::milliseconds bound) {
     m_callBound = bound;
 }
 
+void CupsPrinterSystem::abandonWhen(const std::atomic<bool>* flag) {
+    m_abandon = flag;
+    if (m_connection) {
+        m_connection->abandonWhen(flag);
+    }
+}
+
 void CupsPrinterSystem::beginCall() {
-    if (m_callBound)
-        setDeadline(std::chrono::steady_clock::now() + *m_callBound);
+    m_lastOutcome = Outcome::Answered;
+    if (m_callBound) {
+        const auto bound = std::chrono::steady_clock::now() + *m_callBound;
+        m_callDeadline = m_deadline ? std::min(*m_deadline, bound) : bound;
+    }
+    if (m_connection && m_callDeadline) {
+        m_connection->giveUpAt(*m_callDeadline + kPastDeadline);
+    }
 }
 
 void CupsPrinterSystem::endCall() {
+    if (m_connection && m_connection->gaveUp()) {
+        m_lastOutcome = Outcome::Unanswered;
+    }
     // An answer cut off half-way would be read as the start of the next one.
-    if (m_callBound && m_deadline && std::chrono::steady_clock::now() >= *m_deadline)
+    if (m_lastOutcome == Outcome::Unanswered ||
+        (m_callBound && m_callDeadline && std::chrono::steady_clock::now() >= *m_callDeadline)) {
         m_connection.reset();
+    }
 }
 
 http_t* CupsPrinterSystem::connection() {
     const CupsServer server = m_fixedServer.value_or(CupsServer::current());
     if (!m_connection || m_connection->server() != server || m_connection->closedByServer()) {
+        // A connection given up on is not used again; the call still knows it was.
+        if (m_connection && m_connection->gaveUp()) {
+            m_lastOutcome = Outcome::Unanswered;
+        }
         m_connection.reset();
-        if (!m_deadline) {
+        if (!m_callDeadline) {
             m_connection = std::make_unique<CupsConnection>(server);
         } else {
             using std::chrono::milliseconds;
-            const auto left = std::chrono::duration_cast<milliseconds>(*m_deadline + kPastDeadline -
+            const auto left = std::chrono::duration_cast<milliseconds>(*m_callDeadline + kPastDeadline -
                                                                        std::chrono::steady_clock::now());
             const auto timeout = std::clamp<milliseconds::rep>(left.count(), kPastDeadline.count(),
                                                                CupsConnection::kConnectTimeoutMs);
             m_connection = std::make_unique<CupsConnection>(server, static_cast<int>(timeout));
-            m_connection->giveUpAt(*m_deadline + kPastDeadline);
+            m_connection->giveUpAt(*m_callDeadline + kPastDeadline);
+        }
+        m_connection->abandonWhen(m_abandon);
+        if (!*m_connection && m_lastOutcome == Outcome::Answered) {
+            m_lastOutcome = Outcome::Unreachable;
         }
     }
     return m_connection->http();
@@ -98,9 +125,15 @@ JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const st
     if (!submission.accepted() && created > 0) {
         // The connection stopped in the middle of the document; a job that lost part of its
         // document must never reach the printer.
+        const bool gaveUp = m_connection->gaveUp();
         m_connection.reset();
-        if (http_t* canceller = connection()) {
-            cupsCancelJob2(canceller, queue.c_str(), created, 0);
+        http_t* canceller = connection();
+        if (!canceller || cupsCancelJob2(canceller, queue.c_str(), created, 0) != IPP_STATUS_OK) {
+            submission.mayBeQueued = true;
+            submission.createdJobId = created;
+        }
+        if (gaveUp) {
+            m_lastOutcome = Outcome::Unanswered;
         }
     }
     return submission;
@@ -113,6 +146,14 @@ JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {
                             : JobStatus{JobState::Unknown, Unreachable(m_connection->server())};
     endCall();
     return status;
+}
+
+bool CupsPrinterSystem::cancelJob(const std::string& queue, int jobId) {
+    beginCall();
+    http_t* http = connection();
+    const bool cancelled = http && cupsCancelJob2(http, queue.c_str(), jobId, 0) == IPP_STATUS_OK;
+    endCall();
+    return cancelled;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 //
 // One connection is kept and reused while it leads to the scheduler in force. An instance is for
 // one thread at a time; threads that talk at once take one each.
+#include <atomic>
 #include <chrono>
 #include <memory>
 
@@ -30,8 +31,19 @@ public:
     void setDeadline(std::chrono::steady_clock::time_point deadline);
 
     // Every call from now on gives up after `bound`, so that a scheduler that stopped answering
-    // holds a window only that long. A connection a call gave up on is not used again.
+    // holds a window only that long. A connection a call gave up on is not used again. With a
+    // deadline as well, a call gives up at whichever comes first.
     void boundEachCall(std::chrono::milliseconds bound);
+    // From now on a call that waits for the scheduler gives up as soon as the flag is set.
+    void abandonWhen(const std::atomic<bool>* flag);
+
+    // How the last call went: the scheduler answered (yes or no), could not be reached, or did
+    // not answer in time (or the call was abandoned), so that what it was asked may have happened.
+    enum class Outcome { Answered, Unreachable, Unanswered };
+    Outcome lastOutcome() const { return m_lastOutcome; }
+
+    // Cancel-Job; true once the scheduler has cancelled the job.
+    bool cancelJob(const std::string& queue, int jobId);
 
 private:
     // With a bound per call: the deadline of the call that starts, and the connection dropped
@@ -47,6 +59,10 @@ private:
     std::optional<CupsServer> m_fixedServer;
     std::optional<std::chrono::steady_clock::time_point> m_deadline;
     std::optional<std::chrono::milliseconds> m_callBound;
+    // The time the call under way gives up: the deadline, or the bound of one call if sooner.
+    std::optional<std::chrono::steady_clock::time_point> m_callDeadline;
+    const std::atomic<bool>* m_abandon = nullptr;
+    Outcome m_lastOutcome = Outcome::Answered;
     std::unique_ptr<CupsConnection> m_connection;
 };
 

@@ -1,6 +1,8 @@
 #include "platform/CupsQueue.h"
 
 #include <strings.h>
+
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -125,7 +127,11 @@ std::string DescribeReasons(const std::vector<std::string>& reasons, const std::
         }
         text += (text.empty() ? "" : ", ") + reason;
     }
-    if (!message.empty()) {
+    // CUPS words a paused queue "paused" and then "Paused" again.
+    const bool repeated = std::any_of(reasons.begin(), reasons.end(), [&](const std::string& reason) {
+        return reason.size() == message.size() && strcasecmp(reason.c_str(), message.c_str()) == 0;
+    });
+    if (!message.empty() && !repeated) {
         text += (text.empty() ? "" : "; ") + message;
     }
     return text;

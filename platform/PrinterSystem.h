@@ -30,6 +30,10 @@ struct PrinterQueue {
 struct JobSubmission {
     int jobId = 0;        // set once the spooler has accepted the whole document
     std::string failure;  // the spooler's reason when it has not
+    // No answer came to the request that creates the job or takes its document: the job may be
+    // queued all the same, under createdJobId when the spooler had named it.
+    bool mayBeQueued = false;
+    int createdJobId = 0;
 
     bool accepted() const { return jobId > 0; }
 };
@@ -40,6 +44,9 @@ struct JobStatus {
     JobState state = JobState::Unknown;
     // The job's state reasons and the printer's message, or why the state is not known.
     std::string reason;
+    // The same reasons as the spooler's keywords (less "none"), and the message, each alone.
+    std::vector<std::string> keywords{};
+    std::string message{};
 };
 
 class PrinterSystem {
