@@ -5,6 +5,7 @@
 #include "ctl/Commands.h"
 #include "ctl/FieldLines.h"
 #include "ctl/FieldText.h"
+#include "ctl/FileNames.h"
 #include "ctl/Output.h"
 #include "ctl/SettingsInput.h"
 
@@ -46,6 +47,10 @@ int ctl::Diff(const QStringList& arguments) {
             ParseCommand(parser, arguments, description, QStringLiteral("A B"), 2, 2))
         return *done;
     const QStringList paths = parser.positionalArguments();
+    if (IsStandardStream(paths[0]) && IsStandardStream(paths[1])) {
+        Error(QStringLiteral("standard input ('-') can be only one of A and B"));
+        return kRefused;
+    }
     // Both files are read, so that every refused file is named at once.
     const std::optional<settings::SettingsImage> a = ReadSettings(paths[0]);
     const std::optional<settings::SettingsImage> b = ReadSettings(paths[1]);

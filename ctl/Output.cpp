@@ -61,10 +61,16 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
         return kSuccess;
     }
     const qsizetype count = parser.positionalArguments().size();
-    if (count < minPositional || count > maxPositional) {
-        Error((count < minPositional ? QStringLiteral("missing argument: %1")
-                                     : QStringLiteral("too many arguments"))
-                  .arg(positional) +
+    if (count < minPositional) {
+        // Only what is missing: "A B" with A given lacks B.
+        const QStringList names = positional.split(QLatin1Char(' '));
+        Error(QStringLiteral("missing argument: %1").arg(names.mid(count).join(QLatin1Char(' '))) +
+              QLatin1Char('\n') + usage);
+        return kRefused;
+    }
+    if (count > maxPositional) {
+        Error(QStringLiteral("too many arguments: %1")
+                  .arg(parser.positionalArguments().mid(maxPositional).join(QLatin1Char(' '))) +
               QLatin1Char('\n') + usage);
         return kRefused;
     }

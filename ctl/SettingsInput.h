@@ -8,7 +8,7 @@
 
 namespace ctl {
 
-// The image; nothing after "bmk540ctl: FILE: reason" on stderr.
+// The image; nothing after "bmk540ctl: FILE: reason" on stderr. "-" is standard input.
 std::optional<settings::SettingsImage> ReadSettings(const QString& path);
 
 }  // namespace ctl

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ctl/Commands.h"
+#include "ctl/FileNames.h"
 #include "ctl/Output.h"
 
 namespace {
@@ -54,7 +55,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("bmk540ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BMK540_VERSION));
 
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    // File names are bytes: taken from argv as they are, not as Qt decodes them.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(ctl::ArgumentFromNative(QByteArray(argv[i])));
     const QString first = arguments.value(0);
     if (first == QLatin1String("-h") || first == QLatin1String("--help") || first == QLatin1String("help")) {
         PrintUsage(ctl::Out());
