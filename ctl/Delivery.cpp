@@ -291,6 +291,19 @@ void RunScheduler(const std::shared_ptr<Board>& board, std::size_t s) {
     const Scheduler& scheduler = board->schedulers[s];
     const std::unique_ptr<platform::CupsPrinterSystem> system = Connect(scheduler, board->bounds);
     Listing listing = ListQueues(*system, scheduler, board->bounds);
+    {
+        // Whichever name of a scheduler answers first is the one asked.
+        std::lock_guard lock(board->mutex);
+        for (std::size_t other = 0; other < board->runs.size() && !listing.sameAs; ++other) {
+            if (other != s && !board->runs[other].listing.sameAs &&
+                SameScheduler(board->runs[other].listing, listing))
+                listing.sameAs = other;
+        }
+        if (listing.sameAs) {
+            board->runs[s].listing = std::move(listing);
+            return;
+        }
+    }
     std::vector<Delivery> chosen;
     if (listing.queues)
         chosen = Choose(*listing.queues, board->plan.names, s);

@@ -48,6 +48,8 @@ int Printers(const QStringList& arguments) {
     for (std::size_t s = 0; s < listings.size(); ++s) {
         asked.push_back(&listings[s]);
         const QString name = choice->schedulers[s].name;
+        if (listings[s].sameAs)
+            continue;
         for (const platform::PrinterQueue& queue :
              listings[s].queues.value_or(std::vector<platform::PrinterQueue>{})) {
             if (!IsListedQueue(queue))

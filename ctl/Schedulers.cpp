@@ -47,7 +47,7 @@ QString Seconds(Clock::duration duration) {
     return QString::number(std::chrono::duration<double>(duration).count(), 'g', 3);
 }
 
-bool SharesEndpoint(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+bool ShareAny(const std::vector<std::string>& a, const std::vector<std::string>& b) {
     return std::any_of(a.begin(), a.end(),
                        [&](const std::string& e) { return std::find(b.begin(), b.end(), e) != b.end(); });
 }
@@ -110,7 +110,7 @@ std::optional<SchedulerChoice> SchedulersFromOptions(const QStringList& values) 
         if (reached.empty())  // resolves to nothing: only the same name is the same scheduler
             reached.push_back("name " + server.host + " " + std::to_string(server.port));
         const auto same = std::find_if(endpoints.begin(), endpoints.end(),
-                                       [&](const auto& other) { return SharesEndpoint(reached, other); });
+                                       [&](const auto& other) { return ShareAny(reached, other); });
         if (same != endpoints.end()) {
             const QString first = choice.schedulers[std::size_t(same - endpoints.begin())].name;
             if (value != first) {
@@ -168,11 +168,15 @@ QString SchedulerFailure(const platform::CupsPrinterSystem& system, const Schedu
 }
 
 Listing ListQueues(platform::CupsPrinterSystem& system, const Scheduler& scheduler, const Bounds& bounds) {
-    Listing listing{system.queues(), {}};
+    Listing listing{system.queues(), {}, system.listedQueueIds()};
     // CUPS keeps the last error per thread: this one's is the listing's.
     if (!listing.queues)
         listing.failure = SchedulerFailure(system, scheduler, bounds);
     return listing;
+}
+
+bool SameScheduler(const Listing& a, const Listing& b) {
+    return a.queues && b.queues && ShareAny(a.ids, b.ids);
 }
 
 std::vector<Listing> ListQueues(const std::vector<Scheduler>& schedulers, const Bounds& bounds) {
@@ -183,8 +187,15 @@ std::vector<Listing> ListQueues(const std::vector<Scheduler>& schedulers, const 
         }));
     }
     std::vector<Listing> listings;
-    for (auto& listing : asked)
+    for (auto& listing : asked) {
         listings.push_back(listing.get());
+        for (std::size_t earlier = 0; earlier + 1 < listings.size(); ++earlier) {
+            if (!listings[earlier].sameAs && SameScheduler(listings[earlier], listings.back())) {
+                listings.back().sameAs = earlier;
+                break;
+            }
+        }
+    }
     return listings;
 }
 
@@ -193,7 +204,11 @@ std::vector<SchedulerEntry> SchedulerEntries(const SchedulerChoice& choice,
     std::vector<SchedulerEntry> entries;
     for (std::size_t s = 0; s < choice.schedulers.size(); ++s) {
         const Listing* listing = listings[s];
-        if (listing && listing->queues)
+        if (listing && listing->sameAs)
+            entries.push_back({choice.schedulers[s].name, true,
+                               QStringLiteral("the same scheduler as %1: asked once")
+                                   .arg(choice.schedulers[*listing->sameAs].name)});
+        else if (listing && listing->queues)
             entries.push_back({choice.schedulers[s].name});
         else
             entries.push_back(

@@ -62,7 +62,11 @@ QString SchedulerFailure(const platform::CupsPrinterSystem& system, const Schedu
 struct Listing {
     std::optional<std::vector<platform::PrinterQueue>> queues;
     QString failure;
+    std::vector<std::string> ids{};       // of the queues: the same ones are the same scheduler
+    std::optional<std::size_t> sameAs{};  // these are the queues of that scheduler: nothing to do here
 };
+// Whether the two listings come from one scheduler: a socket and an address cannot tell.
+bool SameScheduler(const Listing& a, const Listing& b);
 Listing ListQueues(platform::CupsPrinterSystem& system, const Scheduler& scheduler, const Bounds& bounds);
 // Every scheduler asked at the same time; in the order given.
 std::vector<Listing> ListQueues(const std::vector<Scheduler>& schedulers, const Bounds& bounds);

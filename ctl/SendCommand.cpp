@@ -31,6 +31,8 @@ constexpr double kLongestWaitSeconds = 86400;
 std::vector<Delivery> Lines(std::vector<SchedulerRun>& runs, const QStringList& names) {
     std::vector<QString> found;
     for (const SchedulerRun& run : runs) {
+        if (run.listing.sameAs)
+            continue;
         for (const platform::PrinterQueue& queue :
              run.listing.queues.value_or(std::vector<platform::PrinterQueue>{}))
             found.push_back(QString::fromStdString(queue.name));
@@ -41,7 +43,7 @@ std::vector<Delivery> Lines(std::vector<SchedulerRun>& runs, const QStringList& 
     };
     std::vector<Delivery> lines;
     for (std::size_t s = 0; s < runs.size(); ++s) {
-        if (!runs[s].listing.queues)
+        if (!runs[s].listing.queues || runs[s].listing.sameAs)
             continue;  // a scheduler entry, not a printer's line
         std::vector<Delivery>& chosen = runs[s].deliveries;
         if (names.isEmpty())

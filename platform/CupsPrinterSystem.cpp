@@ -97,8 +97,12 @@ std::optional<std::vector<PrinterQueue>> CupsPrinterSystem::queues() {
     }
     std::vector<PrinterQueue> records;
     records.reserve(found->size());
+    m_listedIds.clear();
     for (const CupsQueue& queue : *found) {
         records.push_back(queue.record());
+        if (!queue.uuid.empty()) {
+            m_listedIds.push_back(queue.uuid);
+        }
     }
     return records;
 }

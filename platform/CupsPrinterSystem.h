@@ -42,6 +42,10 @@ public:
     enum class Outcome { Answered, Unreachable, Unanswered };
     Outcome lastOutcome() const { return m_lastOutcome; }
 
+    // The printer-uuid of every queue the last listing returned: a scheduler that lists one that
+    // another listed is that scheduler under another name.
+    const std::vector<std::string>& listedQueueIds() const { return m_listedIds; }
+
     // Cancel-Job; true once the scheduler has cancelled the job.
     bool cancelJob(const std::string& queue, int jobId);
 
@@ -63,6 +67,7 @@ private:
     std::optional<std::chrono::steady_clock::time_point> m_callDeadline;
     const std::atomic<bool>* m_abandon = nullptr;
     Outcome m_lastOutcome = Outcome::Answered;
+    std::vector<std::string> m_listedIds;
     std::unique_ptr<CupsConnection> m_connection;
 };
 

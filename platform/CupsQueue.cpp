@@ -62,6 +62,8 @@ void Read(CupsQueue& queue, ipp_attribute_t* attribute) {
         queue.stateMessage = Text(attribute);
     } else if (name == "printer-is-accepting-jobs") {
         queue.acceptingJobs = ippGetBoolean(attribute, 0) != 0;
+    } else if (name == "printer-uuid") {
+        queue.uuid = Text(attribute);
     } else if (name == "printer-type") {
         queue.type = static_cast<std::uint32_t>(ippGetInteger(attribute, 0));
     }
@@ -138,10 +140,10 @@ std::string DescribeReasons(const std::vector<std::string>& reasons, const std::
 }
 
 std::optional<std::vector<CupsQueue>> QueryCupsQueues(http_t* http) {
-    static const std::array<const char*, 9> kWanted = {
-        "printer-name",         "device-uri",   "printer-make-and-model",    "printer-uri-supported",
-        "printer-state",        "printer-type", "printer-is-accepting-jobs", "printer-state-reasons",
-        "printer-state-message"};
+    static const std::array<const char*, 10> kWanted = {
+        "printer-name",          "device-uri",   "printer-make-and-model",    "printer-uri-supported",
+        "printer-state",         "printer-type", "printer-is-accepting-jobs", "printer-state-reasons",
+        "printer-state-message", "printer-uuid"};
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   static_cast<int>(kWanted.size()), nullptr, kWanted.data());

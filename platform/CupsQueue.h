@@ -22,6 +22,7 @@ struct CupsQueue {
     std::string stateMessage;
     bool acceptingJobs = false;
     std::uint32_t type = 0;  // printer-type bits
+    std::string uuid;        // printer-uuid: no two queues anywhere share one
 
     // Forwards to a queue of another scheduler rather than to a device.
     bool isConnection() const;
