@@ -107,7 +107,10 @@ QString Unended(platform::JobState state, const QString& when) {
 
 // Whether the job has ended; the delivery then says how.
 bool Ended(Delivery& delivery, const platform::JobStatus& status) {
-    const QString words = JobReasonWords(status.keywords, status.message);
+    // On an ended job "processing-to-stop-point" is what was left of its end.
+    std::vector<std::string> keywords = status.keywords;
+    std::erase(keywords, "processing-to-stop-point");
+    const QString words = JobReasonWords(keywords, status.message);
     const QString because = words.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(words);
     switch (status.state) {
         case platform::JobState::Completed:

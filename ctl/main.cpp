@@ -28,7 +28,8 @@ const std::vector<Command>& Commands() {
          "factory -o FILE              write the factory settings file"},
         {QStringLiteral("printers"), ctl::Printers, "printers [--server S]...     the queues of this model"},
         {QStringLiteral("send"), ctl::Send,
-         "send FILE (--printer P... | --all) [--server S]... [--wait SECONDS] [--json]\n"
+         "send FILE (--printer P... | --all) [--server S]... [--wait SECONDS] [--timeout SECONDS]\n"
+         "     [--cancel-unfinished] [--dry-run] [--json]\n"
          "                               send the settings to printers"},
     };
     return commands;
@@ -43,7 +44,8 @@ void PrintUsage(QTextStream& out) {
     out << "\nOptions:\n"
            "  -h, --help     Show this help and exit; 'bmk540ctl COMMAND --help' for a command.\n"
            "  -v, --version  Show the version and exit.\n\n"
-           "Exit status: 0 success, 1 a difference or a failed printer, 2 bad usage or nothing done.\n"
+           "Exit status: 0 success, 1 a difference or a printer that did not succeed, 2 bad usage or\n"
+           "nothing done, 130/143 interrupted.\n"
            "See bmk540ctl(1).\n";
     out.flush();
 }

@@ -23,6 +23,7 @@
 #include "settings/FactoryImage.h"
 #include "settings/Normalised.h"
 #include "settings/SettingsFile.h"
+#include "tests/integration/CtlProcess.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/CraftedImages.h"
 #include "tests/support/PrivateCupsd.h"
@@ -36,42 +37,6 @@ using settings::SettingsImage;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-struct Ctl {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Waits until the program ends; a program still running after `limitMs` has hung.
-Ctl Finish(QProcess& process, int limitMs = 30000) {
-    if (!process.waitForFinished(limitMs)) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << "bmk540ctl " << process.arguments().join(' ').toStdString() << " hung";
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-void StartCtl(QProcess& process, const QStringList& arguments) {
-    process.start(QStringLiteral(BMK540CTL_EXE), arguments);
-}
-
-Ctl RunCtl(const QStringList& arguments, int limitMs = 30000) {
-    QProcess process;
-    StartCtl(process, arguments);
-    return Finish(process, limitMs);
-}
-
-// The printers' lines of a report: {"printers": [...], "schedulers": [...]}.
-QJsonArray JsonLines(const Ctl& run) {
-    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8());
-    EXPECT_TRUE(document.isObject() && document["printers"].isArray() && document["schedulers"].isArray())
-        << run.out.toStdString() << run.err.toStdString();
-    return document["printers"].toArray();
-}
 
 // The lines by "printer@server".
 std::map<QString, QJsonObject> ByPrinter(const QJsonArray& lines) {
@@ -274,7 +239,7 @@ TEST_F(CtlSend, TheWaitEndsInTimeWhenAQueueIsDeletedOrASchedulerNeverAnswers) {
     auto lines = ByPrinter(JsonLines(held));
     EXPECT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines["Quill-A@" + a.socketPath()]["result"].toString(), "completed");
-    EXPECT_EQ(QJsonDocument::fromJson(held.out.toUtf8())["schedulers"][0].toObject(),
+    EXPECT_EQ(JsonReport(held)["schedulers"][0].toObject(),
               (QJsonObject{{"server", silentAddress},
                            {"ok", false},
                            {"reason", "no answer from the scheduler before the wait ran out"}}));

@@ -221,6 +221,15 @@ bool PrivateCupsd::freeze() {
     return running() && pid > 0 && kill(static_cast<pid_t>(pid), SIGSTOP) == 0;
 }
 
+bool PrivateCupsd::thaw() {
+    const qint64 pid = m_process.processId();
+    return running() && pid > 0 && kill(static_cast<pid_t>(pid), SIGCONT) == 0;
+}
+
+bool PrivateCupsd::cancelJob(const QString& name, int jobId) {
+    return run("cancel", {QStringLiteral("%1-%2").arg(name).arg(jobId)});
+}
+
 void PrivateCupsd::stop() {
     if (m_process.state() != QProcess::NotRunning) {
         const qint64 pid = m_process.processId();

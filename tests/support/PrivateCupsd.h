@@ -53,6 +53,9 @@ public:
     bool removeQueue(const QString& name);  // lpadmin -x
     // SIGSTOP: the scheduler stops answering but keeps its socket open, as a hung one does.
     bool freeze();
+    bool thaw();  // SIGCONT: it answers again
+    // cancel QUEUE-ID, as another user of the scheduler would.
+    bool cancelJob(const QString& name, int jobId);
 
     // Completed jobs of a queue, as the scheduler reports them; and those not ended yet.
     std::vector<CupsJobRecord> completedJobs(const QString& name) const;

@@ -1,0 +1,133 @@
+#include "tests/integration/FreezingRelay.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cstring>
+
+namespace testing_support {
+
+namespace {
+
+sockaddr_un Address(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    std::memcpy(address.sun_path, bytes.constData(),
+                std::min<std::size_t>(bytes.size(), sizeof address.sun_path - 1));
+    return address;
+}
+
+// How often `needle` starts in `text` before `limit`.
+int Occurrences(const std::string& text, const std::string& needle, std::size_t limit) {
+    int found = 0;
+    for (std::size_t at = text.find(needle); at < limit; at = text.find(needle, at + 1))
+        ++found;
+    return found;
+}
+
+}  // namespace
+
+FreezingRelay::FreezingRelay(const QString& scheduler, const QString& path)
+    : m_scheduler(scheduler), m_path(path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_un address = Address(path);
+    if (fd >= 0 && bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        listen(fd, 64) == 0) {
+        m_listenFd = fd;
+        m_acceptor = std::thread([this] { accept(); });
+    } else if (fd >= 0) {
+        close(fd);
+    }
+}
+
+FreezingRelay::~FreezingRelay() {
+    if (m_listenFd >= 0) {
+        shutdown(m_listenFd, SHUT_RDWR);
+        m_acceptor.join();
+        close(m_listenFd);
+    }
+    {
+        std::lock_guard lock(m_mutex);
+        for (const int fd : m_fds)
+            shutdown(fd, SHUT_RDWR);
+    }
+    for (std::thread& pump : m_pumps)
+        pump.join();
+    for (const int fd : m_fds)
+        close(fd);
+    unlink(QFile::encodeName(m_path).constData());
+}
+
+void FreezingRelay::freezeAt(const char* kind, int count, std::function<void()> freeze) {
+    std::lock_guard lock(m_mutex);
+    m_kind = kind;
+    m_count = count;
+    m_seen = 0;
+    m_freeze = std::move(freeze);
+}
+
+void FreezingRelay::accept() {
+    for (;;) {
+        const int client = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+        if (client < 0)
+            return;
+        const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const sockaddr_un address = Address(m_scheduler);
+        if (server < 0 || connect(server, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            close(client);
+            if (server >= 0)
+                close(server);
+            continue;
+        }
+        std::lock_guard lock(m_mutex);
+        m_fds.insert(m_fds.end(), {client, server});
+        m_pumps.emplace_back([this, client, server] { pass(client, server, true); });
+        m_pumps.emplace_back([this, client, server] { pass(server, client, false); });
+    }
+}
+
+void FreezingRelay::count(const std::string& text, std::size_t limit) {
+    m_requests += Occurrences(text, kAnyRequest, limit);
+    std::function<void()> freeze;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_count == 0 || m_frozen)
+            return;
+        m_seen += Occurrences(text, m_kind, limit);
+        if (m_seen < m_count)
+            return;
+        freeze = m_freeze;
+        m_frozen = true;
+    }
+    freeze();
+}
+
+void FreezingRelay::pass(int from, int to, bool counted) {
+    char bytes[16384];
+    // The last bytes are looked at again with the next read: a request line cut between two
+    // reads is counted once, when it is whole.
+    std::string tail;
+    for (;;) {
+        const ssize_t got = read(from, bytes, sizeof bytes);
+        if (got <= 0)
+            break;
+        if (counted) {
+            const std::string text = tail + std::string(bytes, static_cast<std::size_t>(got));
+            const std::size_t keep = std::min<std::size_t>(text.size(), std::strlen(kJobRequest) - 1);
+            count(text, text.size() - keep);
+            tail = text.substr(text.size() - keep);
+        }
+        for (ssize_t sent = 0; sent < got;) {
+            const ssize_t n = write(to, bytes + sent, static_cast<std::size_t>(got - sent));
+            if (n <= 0)
+                return;
+            sent += n;
+        }
+    }
+    shutdown(to, SHUT_WR);
+}
+
+}  // namespace testing_support
