@@ -76,7 +76,7 @@ std::string LastCupsError() {
     return text && *text ? text : ippErrorString(cupsLastError());
 }
 
-std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue) {
+std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue, bool* answered) {
     static const std::array<const char*, 2> kWanted = {"printer-name", "printer-is-accepting-jobs"};
     if (queue.empty()) {
         return "no such queue";
@@ -85,6 +85,9 @@ std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue) 
     AddPrinterUri(request, queue);
     AddRequested(request, kWanted);
     ipp_t* response = cupsDoRequest(http, request, "/");
+    if (answered) {
+        *answered = response != nullptr;
+    }
     if (!response) {
         return LastCupsError();
     }

@@ -11,8 +11,8 @@
 namespace platform {
 
 // Why the queue cannot take a job now (it does not exist under exactly this name, or does not
-// accept jobs, or the scheduler did not answer); nothing when it can.
-std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue);
+// accept jobs, or the scheduler did not answer, when `answered` is set false); nothing when it can.
+std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue, bool* answered = nullptr);
 
 // Create-Job (no banners) and its one raw document. The connection is left in the middle of a
 // request when the document did not go through; the job id is then in `created`.

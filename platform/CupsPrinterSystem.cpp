@@ -49,8 +49,9 @@ void CupsPrinterSystem::beginCall() {
     }
 }
 
-void CupsPrinterSystem::endCall() {
-    if (m_connection && m_connection->gaveUp()) {
+void CupsPrinterSystem::endCall(bool noAnswer) {
+    // CUPS at times gives up waiting without asking the connection, and then says "Success".
+    if ((m_connection && m_connection->gaveUp()) || (noAnswer && m_lastOutcome == Outcome::Answered)) {
         m_lastOutcome = Outcome::Unanswered;
     }
     // An answer cut off half-way would be read as the start of the next one.
@@ -91,7 +92,7 @@ std::optional<std::vector<PrinterQueue>> CupsPrinterSystem::queues() {
     beginCall();
     http_t* http = connection();
     const auto found = http ? QueryCupsQueues(http) : std::nullopt;
-    endCall();
+    endCall(!found && cupsLastError() == IPP_STATUS_OK);
     if (!found) {
         return std::nullopt;
     }
@@ -111,17 +112,20 @@ JobSubmission CupsPrinterSystem::sendRawJob(const std::string& queue, const std:
                                             std::span<const std::uint8_t> document) {
     beginCall();
     JobSubmission submission = submitRawJob(queue, title, document);
-    endCall();
+    endCall(m_noAnswer);
     return submission;
 }
 
 JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const std::string& title,
                                               std::span<const std::uint8_t> document) {
+    m_noAnswer = false;
     http_t* http = connection();
     if (!http) {
         return {0, Unreachable(m_connection->server())};
     }
-    if (std::optional<std::string> refusal = QueueRefusal(http, queue)) {
+    bool answered = true;
+    if (std::optional<std::string> refusal = QueueRefusal(http, queue, &answered)) {
+        m_noAnswer = !answered;
         return {0, *refusal};
     }
     int created = 0;
@@ -140,6 +144,7 @@ JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const st
             m_lastOutcome = Outcome::Unanswered;
         }
     }
+    m_noAnswer = submission.mayBeQueued;
     return submission;
 }
 
@@ -148,7 +153,7 @@ JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {
     http_t* http = connection();
     JobStatus status = http ? QueryJobStatus(http, queue, jobId)
                             : JobStatus{JobState::Unknown, Unreachable(m_connection->server())};
-    endCall();
+    endCall(status.state == JobState::Unknown && cupsLastError() == IPP_STATUS_OK);
     return status;
 }
 
@@ -156,7 +161,7 @@ bool CupsPrinterSystem::cancelJob(const std::string& queue, int jobId) {
     beginCall();
     http_t* http = connection();
     const bool cancelled = http && cupsCancelJob2(http, queue.c_str(), jobId, 0) == IPP_STATUS_OK;
-    endCall();
+    endCall(!cancelled && cupsLastError() == IPP_STATUS_OK);
     return cancelled;
 }
 

@@ -53,7 +53,8 @@ private:
     // With a bound per call: the deadline of the call that starts, and the connection dropped
     // when the call ran out of time.
     void beginCall();
-    void endCall();
+    // `noAnswer`: the call failed for want of an answer, whatever CUPS says.
+    void endCall(bool noAnswer = false);
     JobSubmission submitRawJob(const std::string& queue, const std::string& title,
                                std::span<const std::uint8_t> document);
 
@@ -68,6 +69,7 @@ private:
     const std::atomic<bool>* m_abandon = nullptr;
     Outcome m_lastOutcome = Outcome::Answered;
     std::vector<std::string> m_listedIds;
+    bool m_noAnswer = false;  // of the submission under way
     std::unique_ptr<CupsConnection> m_connection;
 };
 
