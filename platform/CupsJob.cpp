@@ -123,7 +123,11 @@ JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::st
                                                   document.size()) != HTTP_STATUS_CONTINUE) {
         return {0, LastCupsError()};
     }
-    if (cupsFinishDocument(http, queue.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    // Not cupsFinishDocument: it says "Success" when no answer came at all.
+    ipp_t* response = cupsGetResponse(http, ("/printers/" + queue).c_str());
+    const bool taken = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    ippDelete(response);
+    if (!taken) {
         return {0, LastCupsError()};
     }
     return {created, {}};

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -81,9 +82,17 @@ protected:
     }
 
     // What each line says against what the scheduler has: a job where it says one was taken, none
-    // where it says none was sent; "unknown" either way.
+    // where it says none was sent; "unknown" either way. A scheduler just thawed answers in time.
     void ExpectTheTruth(const QJsonArray& lines, const std::map<QString, std::size_t>& before) const {
-        const std::map<QString, std::size_t> after = Jobs();
+        std::map<QString, std::size_t> after;
+        WaitFor([&] {
+            after = Jobs();
+            return std::all_of(lines.begin(), lines.end(), [&](const QJsonValue& line) {
+                const QString result = line["result"].toString(), queue = line["printer"].toString();
+                const bool taken = result != "not-sent" && result != "failed" && result != "unknown";
+                return !taken || after.at(queue) > before.at(queue);
+            });
+        });
         for (const QJsonValue& value : lines) {
             const QJsonObject line = value.toObject();
             const QString queue = line["printer"].toString(), result = line["result"].toString();
