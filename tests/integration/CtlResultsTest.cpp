@@ -187,6 +187,14 @@ TEST_F(CtlResults, TheFirstInterruptReportsEveryPrinterAsItStandsAndEndsAsInterr
         std::function<void(FreezingRelay&)> prepare;
         std::function<bool(const FreezingRelay&)> ready;  // when to interrupt
     } cases[] = {
+        // First, while the scheduler has had no other job for Quill-01.
+        {"wait",
+         SIGTERM,
+         {"--wait", "60", "--cancel-unfinished"},
+         [](FreezingRelay&) {},
+         [&](const FreezingRelay&) {
+             return a.completedJobs("Quill-01").size() > 0 && !a.activeJobs("Quill-Stopped").empty();
+         }},
         {"listing",
          SIGINT,
          {},
@@ -197,13 +205,6 @@ TEST_F(CtlResults, TheFirstInterruptReportsEveryPrinterAsItStandsAndEndsAsInterr
          {},
          [&](FreezingRelay& relay) { relay.freezeAt(FreezingRelay::kJobRequest, 5, [&] { a.freeze(); }); },
          [](const FreezingRelay& relay) { return relay.frozen(); }},
-        {"wait",
-         SIGTERM,
-         {"--wait", "60", "--cancel-unfinished"},
-         [](FreezingRelay&) {},
-         [&](const FreezingRelay&) {
-             return a.completedJobs("Quill-01").size() > 0 && !a.activeJobs("Quill-Stopped").empty();
-         }},
     };
     for (const auto& c : cases) {
         FreezingRelay relay(a.socketPath(), dir.filePath("relay.sock"));
