@@ -264,7 +264,9 @@ void Follow(Board& board, std::size_t s, platform::CupsPrinterSystem& system, st
                 jobId = board.runs[s].deliveries[d].jobId;
             }
             const platform::JobStatus status = system.jobStatus(printer.toStdString(), jobId);
-            const bool answered = system.lastOutcome() == platform::CupsPrinterSystem::Outcome::Answered;
+            // An error instead of the job's state says as little as no answer.
+            const bool answered = system.lastOutcome() == platform::CupsPrinterSystem::Outcome::Answered &&
+                                  status.state != platform::JobState::Unknown;
             std::lock_guard lock(board.mutex);
             Delivery& delivery = board.runs[s].deliveries[d];
             // An answer cut off by the end of the run says nothing: the job stands as last seen.
