@@ -90,7 +90,8 @@ cd "$work/bmk540"
 
 # --- Build and lintian ----------------------------------------------------------------------
 step "installing the build tools and the package's build dependencies"
-apt_get install -y dpkg-dev debhelper lintian appstream desktop-file-utils strace >"$work/tools.log" 2>&1 ||
+apt_get install -y dpkg-dev debhelper lintian appstream desktop-file-utils strace \
+  shared-mime-info xdg-utils libfile-mimeinfo-perl >"$work/tools.log" 2>&1 ||
   { tail -20 "$work/tools.log" >&2; fail "cannot install the build tools"; }
 apt_get build-dep -y ./ >"$work/build-dep.log" 2>&1 ||
   { tail -20 "$work/build-dep.log" >&2; fail "cannot install the build dependencies"; }
@@ -133,7 +134,7 @@ echo "ok: installed; it brought in: ${pulled:-nothing else}"
 dpkg -L bmk540 | grep -vx '/\.' | sort >"$work/files.txt"
 
 for f in /usr/lib/bmk540/bmk540 /usr/lib/bmk540/bmk540.chm /usr/lib/bmk540/bmk540-capture /usr/bin/bmk540ctl \
-         /usr/share/applications/bmk540.desktop /usr/share/ppd/bmk540/bmk540.ppd \
+         /usr/share/applications/bmk540.desktop /usr/share/mime/packages/bmk540.xml /usr/share/ppd/bmk540/bmk540.ppd \
          /usr/share/man/man1/bmk540.1.gz /usr/share/man/man1/bmk540ctl.1.gz /usr/share/doc/bmk540/copyright; do
   [ -s "$f" ] || fail "not installed: $f"
 done
@@ -159,6 +160,18 @@ for page in bmk540 bmk540ctl; do
   man -w "$page" >/dev/null || fail "man finds no page for $page"
 done
 bmk540ctl --version >/dev/null || fail "the installed bmk540ctl does not run"
+bmk540 --version >/dev/null || fail "the installed bmk540 does not answer --version"
+
+# --- The settings file's type ---------------------------------------------------------------
+# The shared-mime-info and desktop triggers have run: a saved settings file is known by its
+# header and opens with the launcher; another .dat is not taken for one.
+settings_type=application/x-bmk540-settings
+bmk540ctl factory -o "$work/office.dat" >/dev/null
+printf 'not a settings file\n' >"$work/other.dat"
+[ "$(xdg-mime query filetype "$work/office.dat")" = "$settings_type" ] || fail "a saved settings file is not $settings_type"
+[ "$(xdg-mime query filetype "$work/other.dat")" != "$settings_type" ] || fail "another .dat is taken for $settings_type"
+[ "$(xdg-mime query default "$settings_type")" = bmk540.desktop ] || fail "$settings_type does not open with bmk540.desktop"
+echo "ok: xdg-mime names $settings_type for a saved settings file, not for another .dat, and opens it with bmk540"
 
 # --- CUPS lists the model -------------------------------------------------------------------
 # lpinfo asks the system's scheduler; start it for the check when it is not running.
