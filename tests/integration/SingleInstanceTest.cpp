@@ -46,14 +46,20 @@ void Stop(QProcess& process) {
     }
 }
 
-TEST(SingleInstance, SecondStartEndsAndACopyUnderAnotherNameRuns) {
-    BMK_REQUIRE_PRIVATE_CUPSD();
+// Every start needs a printer: a private scheduler with one queue of the model.
+class SingleInstance : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BMK_REQUIRE_PRIVATE_CUPSD();
+        ASSERT_TRUE(cupsd.start()) << cupsd.lastError().toStdString();
+        ASSERT_TRUE(
+            cupsd.addQueue("Quill", QString::fromStdString(printer.deviceUri()), PrivateCupsd::modelPpd()));
+    }
     PrivateCupsd cupsd;
-    ASSERT_TRUE(cupsd.start()) << cupsd.lastError().toStdString();
     CaptureListener printer;
-    ASSERT_TRUE(
-        cupsd.addQueue("Quill", QString::fromStdString(printer.deviceUri()), PrivateCupsd::modelPpd()));
+};
 
+TEST_F(SingleInstance, SecondStartEndsAndACopyUnderAnotherNameRuns) {
     QTemporaryDir dir;
     const QString copy = dir.filePath("bmk540-other");
     ASSERT_TRUE(QFile::copy(QStringLiteral(BMK540_EXE), copy));
@@ -75,13 +81,7 @@ TEST(SingleInstance, SecondStartEndsAndACopyUnderAnotherNameRuns) {
 
 // The running window is this test's, on the real lock and socket; the later start is the real
 // program, started in another directory with a relative name that is no valid UTF-8.
-TEST(SingleInstance, ASecondStartWithAFileHasTheRunningWindowLoadIt) {
-    BMK_REQUIRE_PRIVATE_CUPSD();
-    PrivateCupsd cupsd;
-    ASSERT_TRUE(cupsd.start()) << cupsd.lastError().toStdString();
-    CaptureListener printer;
-    ASSERT_TRUE(
-        cupsd.addQueue("Quill", QString::fromStdString(printer.deviceUri()), PrivateCupsd::modelPpd()));
+TEST_F(SingleInstance, ASecondStartWithAFileHasTheRunningWindowLoadIt) {
     QTemporaryDir runtime;
     const bool hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
     const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
