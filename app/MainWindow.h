@@ -36,9 +36,8 @@ public:
 
     void loadSettings();
     // A settings file named on the command line or handed over by a later start: loaded as the
-    // load command loads the file chosen in its dialog, questions and messages included.
-    void openSettingsFile(const QByteArray& path);
-    // The same once the window is up and no dialog of it is open.
+    // load command loads the file chosen in its dialog, questions and messages included, once
+    // the window is up and no dialog of it is open.
     void openWhenFree(const QByteArray& path);
     void saveSettings();
     void sendSettings();
@@ -86,6 +85,7 @@ private:
     // The load command's question: false when the user keeps the unsent changes.
     bool mayReplaceImage();
     void readSettingsFile(const QByteArray& path);
+    void openSettingsFile(const QByteArray& path);
     void openPendingFile();
 
     MainActions m_actions;
