@@ -360,22 +360,25 @@ void CancelUnfinished(SendReport& report, const std::vector<Scheduler>& schedule
                 if (!unfinished || delivery.jobId <= 0)
                     continue;
                 const std::string queue = delivery.printer.toStdString();
-                if (silent.isEmpty() && system->cancelJob(queue, delivery.jobId)) {
-                    delivery.result = Result::Canceled;
-                    delivery.reason = QStringLiteral("cancelled when %1: %2").arg(why, delivery.reason);
-                    continue;
-                }
-                // Perhaps it ended meanwhile.
-                if (silent.isEmpty()) {
-                    const platform::JobStatus status = system->jobStatus(queue, delivery.jobId);
-                    if (system->lastOutcome() == platform::CupsPrinterSystem::Outcome::Answered &&
-                        Ended(delivery, status))
+                using Outcome = platform::CupsPrinterSystem::Outcome;
+                QString refusal = silent;
+                if (refusal.isEmpty()) {
+                    if (system->cancelJob(queue, delivery.jobId)) {
+                        delivery.result = Result::Canceled;
+                        delivery.reason = QStringLiteral("cancelled when %1: %2").arg(why, delivery.reason);
                         continue;
-                    if (system->lastOutcome() != platform::CupsPrinterSystem::Outcome::Answered)
-                        silent = SchedulerFailure(*system, schedulers[s], bounds);
+                    }
+                    if (system->lastOutcome() != Outcome::Answered) {
+                        refusal = silent = SchedulerFailure(*system, schedulers[s], bounds);
+                    } else {
+                        refusal = Text(platform::LastCupsError());
+                        // Refused, perhaps because it has ended meanwhile.
+                        const platform::JobStatus status = system->jobStatus(queue, delivery.jobId);
+                        if (system->lastOutcome() == Outcome::Answered && Ended(delivery, status))
+                            continue;
+                    }
                 }
-                delivery.reason += QStringLiteral("; could not cancel it: %1")
-                                       .arg(silent.isEmpty() ? Text(platform::LastCupsError()) : silent);
+                delivery.reason += QStringLiteral("; could not cancel it: %1").arg(refusal);
             }
         }));
     }
