@@ -63,6 +63,9 @@ void WaitForWakeup(std::optional<std::chrono::steady_clock::time_point> until) {
         const auto left = ceil<milliseconds>(*until - steady_clock::now()).count();
         timeoutMs = static_cast<int>(std::clamp<long long>(left, 0, 60000));
     }
+    // Without the pipe (no descriptor was left for it) nothing wakes the waiter: it looks again soon.
+    if (g_wakeup[0] < 0)
+        timeoutMs = timeoutMs < 0 ? 50 : std::min(timeoutMs, 50);
     pollfd descriptor{g_wakeup[0], POLLIN, 0};
     if (poll(&descriptor, 1, timeoutMs) > 0) {
         char bytes[64];
