@@ -296,19 +296,6 @@ void RunScheduler(const std::shared_ptr<Board>& board, std::size_t s) {
     const Scheduler& scheduler = board->schedulers[s];
     const std::unique_ptr<platform::CupsPrinterSystem> system = Connect(scheduler, board->bounds);
     Listing listing = ListQueues(*system, scheduler, board->bounds);
-    {
-        // Whichever name of a scheduler answers first is the one asked.
-        std::lock_guard lock(board->mutex);
-        for (std::size_t other = 0; other < board->runs.size() && !listing.sameAs; ++other) {
-            if (other != s && !board->runs[other].listing.sameAs &&
-                SameScheduler(board->runs[other].listing, listing))
-                listing.sameAs = other;
-        }
-        if (listing.sameAs) {
-            board->runs[s].listing = std::move(listing);
-            return;
-        }
-    }
     std::vector<Delivery> chosen;
     if (listing.queues)
         chosen = Choose(*listing.queues, board->plan.names, s);
@@ -321,7 +308,18 @@ void RunScheduler(const std::shared_ptr<Board>& board, std::size_t s) {
         toSend.push_back(d);
     }
     {
+        // Whichever name of a scheduler answers first is the one asked; looked at and taken in
+        // one step, so that two names of one scheduler cannot both go ahead.
         std::lock_guard lock(board->mutex);
+        for (std::size_t other = 0; other < board->runs.size() && !listing.sameAs; ++other) {
+            if (other != s && !board->runs[other].listing.sameAs &&
+                SameScheduler(board->runs[other].listing, listing))
+                listing.sameAs = other;
+        }
+        if (listing.sameAs) {
+            board->runs[s].listing = std::move(listing);
+            return;
+        }
         board->runs[s] = {std::move(listing), std::move(chosen)};
     }
     if (!board->plan.dryRun && !board->stop) {
