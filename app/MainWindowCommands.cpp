@@ -4,7 +4,6 @@
 #include "app/MainWindow.h"
 #include "app/Messages.h"
 #include "app/PrinterSelectDialog.h"
-#include "app/SettingsTransmission.h"
 #include "framework/Seams.h"
 #include "pages/ParamPage.h"
 #include "pages/SelectPage.h"
@@ -40,7 +39,8 @@ void MainWindow::sendSettings() {
     storeAllPages(m_current);
     const bool sent = [&] {
         BusyCursor busy;
-        return SendSettingsImage(platform::CurrentPrinterSystem(), m_printerName.toStdString(), m_current)
+        return platform::SendSettingsJob(platform::CurrentPrinterSystem(), m_printerName.toStdString(),
+                                         {m_current.data(), m_current.size()})
             .accepted();
     }();
     // Whatever the spooler's reason, the user hears the one message and chooses again.

@@ -7,8 +7,8 @@
 #include <QTemporaryFile>
 
 #include "app/MainWindow.h"
-#include "app/SettingsTransmission.h"
 #include "platform/InMemoryPrinterSystem.h"
+#include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/CaptureListener.h"
@@ -57,7 +57,9 @@ void BM_SendThroughScheduler(benchmark::State& state) {
         return state.SkipWithError("no private cupsd");
     platform::PrinterSystem& spooler = platform::CurrentPrinterSystem();
     for (auto _ : state) {
-        if (!SendSettingsImage(spooler, "Quill", settings::FactoryImage()).accepted()) {
+        if (!platform::SendSettingsJob(spooler, "Quill",
+                                       {settings::FactoryImage().data(), settings::kImageSize})
+                 .accepted()) {
             state.SkipWithError("send failed");
         }
     }

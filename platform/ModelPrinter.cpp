@@ -22,4 +22,9 @@ std::string QueuePort(const PrinterQueue& queue) {
     return queue.server.empty() ? queue.device : queue.server;
 }
 
+JobSubmission SendSettingsJob(PrinterSystem& printers, const std::string& queue,
+                              std::span<const std::uint8_t> image) {
+    return printers.sendRawJob(queue, kStatusWriteTitle, image);
+}
+
 }  // namespace platform

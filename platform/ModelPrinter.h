@@ -1,6 +1,8 @@
 #pragma once
 // This model's printers on a spooler: the queues that drive it, and the title its settings job
 // travels under. The window's printer selection and the command line offer the same queues.
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,5 +24,10 @@ std::vector<PrinterQueue> ModelQueues(const std::vector<PrinterQueue>& queues);
 // Where a queue prints, as the selection shows it: the scheduler a connection forwards to, else
 // its device.
 std::string QueuePort(const PrinterQueue& queue);
+
+// The settings job, as the window and the command line both send it: the image's bytes as one raw
+// job under the title above. Sent only when the spooler took the whole document (accepted()).
+JobSubmission SendSettingsJob(PrinterSystem& printers, const std::string& queue,
+                              std::span<const std::uint8_t> image);
 
 }  // namespace platform

@@ -8,8 +8,8 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include "app/SettingsTransmission.h"
 #include "platform/CupsPrinterSystem.h"
+#include "platform/ModelPrinter.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
@@ -229,7 +229,7 @@ TEST_F(CupsPrinterSystemTest, FollowsCupsServerChangedAtRunTimeOrKeepsTheOneItWa
 TEST_F(CupsPrinterSystemTest, SettingsImageReachesThePrinterAsTheStatusWriteJob) {
     const settings::SettingsImage& image = settings::FactoryImage();
     const std::vector<std::uint8_t> bytes(image.data(), image.data() + image.size());
-    ASSERT_TRUE(SendSettingsImage(m_system, "Quill-Socket", image).accepted());
+    ASSERT_TRUE(SendSettingsJob(m_system, "Quill-Socket", {image.data(), image.size()}).accepted());
     ASSERT_TRUE(m_printer.waitForJobs(1, kJobTimeout));
     EXPECT_EQ(m_printer.jobs(), Jobs{bytes});
     ASSERT_TRUE(m_cupsd.waitForCompletedJobs("Quill-Socket", 1, 30000));

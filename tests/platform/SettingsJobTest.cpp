@@ -1,8 +1,9 @@
-// Sending the settings image, on the in-memory spooler.
+// The settings job, on the in-memory spooler.
 #include <gtest/gtest.h>
 
-#include "app/SettingsTransmission.h"
 #include "platform/InMemoryPrinterSystem.h"
+#include "platform/ModelPrinter.h"
+#include "settings/SettingsImage.h"
 
 using namespace platform;
 using settings::SettingsImage;
@@ -18,15 +19,15 @@ SettingsImage DistinctImage() {
     return image;
 }
 
-class SettingsTransmissionTest : public ::testing::Test {
+class SettingsJobTest : public ::testing::Test {
 protected:
     InMemoryPrinterSystem m_system{
         {{.name = "Quill", .device = "usb://ORV/540", .makeAndModel = "ORV Quillstrike 540QZ7"}}};
     SettingsImage m_image = DistinctImage();
 };
 
-TEST_F(SettingsTransmissionTest, TheWholeImageIsOneRawStatusWriteJob) {
-    const JobSubmission sent = SendSettingsImage(m_system, "Quill", m_image);
+TEST_F(SettingsJobTest, TheWholeImageIsOneRawStatusWriteJob) {
+    const JobSubmission sent = SendSettingsJob(m_system, "Quill", {m_image.data(), m_image.size()});
     EXPECT_TRUE(sent.accepted());
     EXPECT_EQ(m_system.calls(), std::vector<std::string>{"SendRawJob(Quill, Brindlemark Status Write, 190)"});
     ASSERT_EQ(m_system.documents().size(), 1u);
@@ -35,9 +36,9 @@ TEST_F(SettingsTransmissionTest, TheWholeImageIsOneRawStatusWriteJob) {
     EXPECT_EQ(m_system.documents()[0].bytes, std::vector<std::uint8_t>(m_image.data(), m_image.data() + 190));
 }
 
-TEST_F(SettingsTransmissionTest, ARefusalComesBackWithTheSpoolersReason) {
+TEST_F(SettingsJobTest, ARefusalComesBackWithTheSpoolersReason) {
     m_system.printer("Quill")->shortWrite = 189;
-    const JobSubmission sent = SendSettingsImage(m_system, "Quill", m_image);
+    const JobSubmission sent = SendSettingsJob(m_system, "Quill", {m_image.data(), m_image.size()});
     EXPECT_FALSE(sent.accepted());
     EXPECT_EQ(sent.failure, "document cut short");
     EXPECT_TRUE(m_system.documents().empty());
