@@ -1,6 +1,5 @@
 #include "ctl/Schedulers.h"
 
-#include <QRegularExpression>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -18,17 +17,6 @@ namespace {
 // is surely a mistake.
 constexpr double kDefaultTimeoutSeconds = 5;
 constexpr double kLongestTimeoutSeconds = 3600;
-
-// A socket path, a host or address with an optional port, or a bare IPv6 address.
-bool NamesScheduler(const QString& value) {
-    static const QRegularExpression kForm(QStringLiteral(
-        R"(^(/.*|\[[0-9A-Fa-f:.%\w]+\](:(?<p1>\d{1,5}))?|[^:/\s\[\]]+(:(?<p2>\d{1,5}))?|[0-9A-Fa-f]*(:[0-9A-Fa-f]*){2,7})$)"));
-    const QRegularExpressionMatch match = kForm.match(value);
-    if (!match.hasMatch())
-        return false;
-    const QString port = match.captured(QStringLiteral("p1")) + match.captured(QStringLiteral("p2"));
-    return port.isEmpty() || (port.toInt() >= 1 && port.toInt() <= 65535);
-}
 
 // The scheduler CUPS uses when none is named, as an address a printer system takes outright.
 Scheduler DefaultScheduler() {
@@ -98,17 +86,17 @@ std::optional<SchedulerChoice> SchedulersFromOptions(const QStringList& values) 
     SchedulerChoice choice;
     std::vector<std::vector<std::string>> endpoints;
     for (const QString& value : values) {
-        if (!NamesScheduler(value)) {
+        const std::optional<platform::CupsServer> server = platform::CupsServer::named(value.toStdString());
+        if (!server) {
             Error(QStringLiteral("--server '%1' names no scheduler: give HOST, HOST:PORT, [ADDRESS]:PORT "
                                  "or the path of its socket")
                       .arg(value));
             return std::nullopt;
         }
         // The same scheduler under two names would get every job twice.
-        const platform::CupsServer server = platform::CupsServer::parse(value.toStdString());
-        std::vector<std::string> reached = server.endpoints();
+        std::vector<std::string> reached = server->endpoints();
         if (reached.empty())  // resolves to nothing: only the same name is the same scheduler
-            reached.push_back("name " + server.host + " " + std::to_string(server.port));
+            reached.push_back("name " + server->host + " " + std::to_string(server->port));
         const auto same = std::find_if(endpoints.begin(), endpoints.end(),
                                        [&](const auto& other) { return ShareAny(reached, other); });
         if (same != endpoints.end()) {

@@ -8,6 +8,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -29,28 +31,56 @@ bool ParsePort(const std::string& text, int& port) {
 }
 }  // namespace
 
-CupsServer CupsServer::parse(const std::string& text) {
-    CupsServer server{text};
-    if (text.empty() || text.front() == '/') {
-        return server;
+std::optional<CupsServer> CupsServer::named(const std::string& text) {
+    if (!text.empty() && text.front() == '/') {
+        return CupsServer{text};
+    }
+    const auto hasAny = [](std::string_view part, std::string_view chars) {
+        return part.find_first_of(chars) != std::string_view::npos;
+    };
+    const auto only = [](std::string_view part, auto allowed) {
+        return std::all_of(part.begin(), part.end(),
+                           [&](char c) { return allowed(static_cast<unsigned char>(c)); });
+    };
+    CupsServer server;
+    if (text.empty() || hasAny(text, " \t\n\r\v\f")) {
+        return std::nullopt;
     }
     if (text.front() == '[') {
         const std::size_t close = text.find(']');
-        if (close != std::string::npos) {
-            server.host = text.substr(1, close - 1);
-            if (close + 1 < text.size() && text[close + 1] == ':') {
-                ParsePort(text.substr(close + 2), server.port);
-            }
+        const std::string_view address = std::string_view(text).substr(1, close - 1);
+        if (close == std::string::npos || address.empty() || !only(address, [](unsigned char c) {
+                return std::isalnum(c) || c == ':' || c == '.' || c == '%' || c == '_';
+            })) {
+            return std::nullopt;
+        }
+        server.host = address;
+        const bool port = close + 1 < text.size();
+        if (port && (text[close + 1] != ':' || !ParsePort(text.substr(close + 2), server.port))) {
+            return std::nullopt;
         }
         return server;
     }
+    const std::size_t colons = static_cast<std::size_t>(std::count(text.begin(), text.end(), ':'));
     // More than one colon is a bare IPv6 address without a port.
+    if (colons > 1) {
+        if (colons > 7 || !only(text, [](unsigned char c) { return std::isxdigit(c) || c == ':'; })) {
+            return std::nullopt;
+        }
+        server.host = text;
+        return server;
+    }
     const std::size_t colon = text.find(':');
-    if (colon != std::string::npos && text.find(':', colon + 1) == std::string::npos &&
-        ParsePort(text.substr(colon + 1), server.port)) {
-        server.host = text.substr(0, colon);
+    server.host = text.substr(0, colon);
+    if (server.host.empty() || hasAny(server.host, "/[]") ||
+        (colon != std::string::npos && !ParsePort(text.substr(colon + 1), server.port))) {
+        return std::nullopt;
     }
     return server;
+}
+
+CupsServer CupsServer::parse(const std::string& text) {
+    return named(text).value_or(CupsServer{text});
 }
 
 std::vector<std::string> CupsServer::endpoints() const {

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,10 @@ struct CupsServer {
     std::string host;
     int port = IPP_PORT;
 
-    // "HOST", "HOST:PORT", "[ADDRESS]:PORT" or a socket path.
+    // "HOST", "HOST:PORT", "[ADDRESS]:PORT", a bare IPv6 address or a socket path; nothing for a
+    // text of another form (a blank, a port outside 1..65535, an unclosed bracket, ...).
+    static std::optional<CupsServer> named(const std::string& text);
+    // The same, where a text of another form is taken as a host name and fails on connecting.
     static CupsServer parse(const std::string& text);
     // The one cupsServer() names now, with CUPS_SERVER and the client configuration read afresh.
     static CupsServer current();
