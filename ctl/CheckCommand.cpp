@@ -2,7 +2,6 @@
 // it when it loads the file and sends it?
 #include "ctl/Commands.h"
 #include "ctl/FieldLines.h"
-#include "ctl/FieldText.h"
 #include "ctl/Output.h"
 #include "ctl/SettingsInput.h"
 #include "settings/Normalised.h"
@@ -30,13 +29,11 @@ int ctl::Check(const QStringList& arguments) {
     } else {
         Out() << path << ": the window would change " << changed << (changed == 1 ? " field" : " fields")
               << " when it loads and sends it:\n";
-        for (const QString& line : ChangeLines(*image, sent))
-            Out() << line << '\n';
+        PrintLines(ChangeLines(*image, sent));
     }
     for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(*image)) {
-        Out() << "warning: " << Utf8(refusal.field->key) << " is " << refusal.value
-              << ": the window's data check refuses it ("
-              << QString::fromStdString(settings::RangeMessage(refusal.range))
+        Out() << "warning: " << QString::fromUtf8(refusal.field->key) << " is " << refusal.value
+              << ": the window's data check refuses it (" << settings::RangeMessage(refusal.range).c_str()
               << ") but sends it all the same\n";
     }
     Out().flush();

@@ -3,11 +3,12 @@
 #include <QJsonObject>
 
 #include "ctl/Commands.h"
+#include "ctl/FieldJson.h"
 #include "ctl/FieldLines.h"
-#include "ctl/FieldText.h"
 #include "ctl/FileNames.h"
 #include "ctl/Output.h"
 #include "ctl/SettingsInput.h"
+#include "settings/FieldValue.h"
 
 namespace {
 
@@ -15,15 +16,15 @@ QJsonObject DiffJson(const QString& pathA, const QString& pathB, const settings:
                      const settings::SettingsImage& b) {
     QJsonObject fields;
     for (const settings::Field* f : ctl::ChangedFields(a, b)) {
-        fields.insert(ctl::Utf8(f->key), QJsonObject{{QStringLiteral("old"), ctl::FieldJson(a, *f)},
-                                                     {QStringLiteral("new"), ctl::FieldJson(b, *f)}});
+        fields.insert(QString::fromUtf8(f->key), QJsonObject{{QStringLiteral("old"), ctl::FieldJson(a, *f)},
+                                                             {QStringLiteral("new"), ctl::FieldJson(b, *f)}});
     }
     QJsonArray separators;
-    for (const std::size_t offset : ctl::SeparatorOffsets()) {
+    for (const std::size_t offset : settings::SeparatorOffsets()) {
         if (a[offset] != b[offset]) {
             separators.append(QJsonObject{{QStringLiteral("offset"), static_cast<int>(offset)},
-                                          {QStringLiteral("old"), ctl::HexBytes(a.data() + offset, 1)},
-                                          {QStringLiteral("new"), ctl::HexBytes(b.data() + offset, 1)}});
+                                          {QStringLiteral("old"), ctl::HexByte(a[offset])},
+                                          {QStringLiteral("new"), ctl::HexByte(b[offset])}});
         }
     }
     return {{QStringLiteral("a"), pathA},
@@ -59,9 +60,7 @@ int ctl::Diff(const QStringList& arguments) {
     if (parser.isSet(json)) {
         PrintJson(DiffJson(paths[0], paths[1], *a, *b));
     } else {
-        for (const QString& line : ChangeLines(*a, *b))
-            Out() << line << '\n';
-        Out().flush();
+        PrintLines(ChangeLines(*a, *b));
     }
     return *a == *b ? kSuccess : kFailure;
 }

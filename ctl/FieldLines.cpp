@@ -1,9 +1,10 @@
 #include "ctl/FieldLines.h"
 
 #include <algorithm>
+#include <string_view>
 
-#include "ctl/FieldText.h"
 #include "settings/FactoryImage.h"
+#include "settings/FieldValue.h"
 
 namespace ctl {
 
@@ -12,65 +13,71 @@ namespace {
 using settings::Field;
 using settings::SettingsImage;
 
-constexpr int kKeyWidth = 26;  // the longest key, "headCentring.frontTractor", and a blank
-constexpr int kHexWidth = 8;   // three bytes; only the five padding bytes run over
-constexpr int kCharsWidth = 5;
-const QString kArrow = QStringLiteral("  →  ");
+constexpr std::size_t kKeyWidth = 26;  // the longest key, "headCentring.frontTractor", and a blank
+constexpr std::size_t kHexWidth = 8;   // three bytes; only the five padding bytes run over
+constexpr std::size_t kCharsWidth = 5;
+constexpr std::string_view kArrow = "  →  ";
 
-QString Key(const QString& key, std::size_t offset) {
-    return key.leftJustified(kKeyWidth) + QStringLiteral("%1").arg(offset, 3) + QStringLiteral("  ");
+// Only ASCII is padded: keys, offsets and bytes.
+std::string Padded(std::string_view text, std::size_t width) {
+    std::string padded(text);
+    padded.resize(std::max(width, text.size()), ' ');
+    return padded;
+}
+
+std::string Key(std::string_view key, std::size_t offset) {
+    const std::string number = std::to_string(offset);
+    return Padded(key, kKeyWidth) + std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number +
+           "  ";
 }
 
 // Switch lines have no offset of their own; their value starts where a field's bytes do.
-QString SwitchKey(const QString& name) {
-    return name.leftJustified(kKeyWidth) + QString(5, QLatin1Char(' '));
+std::string SwitchKey(std::string_view name) {
+    return Padded(name, kKeyWidth + 5);
 }
 
-QString Label(const QString& label) {
-    return label.isEmpty() ? QString() : QStringLiteral("  (") + label + QLatin1Char(')');
+std::string Label(std::string_view label) {
+    return label.empty() ? std::string() : "  (" + std::string(label) + ")";
 }
 
-QString Cell(const SettingsImage& image, const Field& f) {
-    return HexBytes(image, f) + QLatin1Char(' ') + CharBytes(image.data() + f.offset, f.width) +
-           QLatin1Char(' ') + TextOf(image, f).words;
+std::string Hex(const SettingsImage& image, std::size_t offset, std::size_t width) {
+    return settings::HexBytes(image.data() + offset, width);
 }
 
-QString SeparatorCell(const SettingsImage& image, std::size_t offset) {
-    return HexBytes(image.data() + offset, 1) + QLatin1Char(' ') + CharBytes(image.data() + offset, 1);
+std::string Chars(const SettingsImage& image, std::size_t offset, std::size_t width) {
+    return settings::CharBytes(image.data() + offset, width);
 }
 
-int MswOf(const Field& f) {
-    const auto& fields = settings::kMemorySwitchFields;
-    const auto at =
-        std::find_if(fields.begin(), fields.end(), [&](const Field& m) { return m.offset == f.offset; });
-    return at == fields.end() ? -1 : static_cast<int>(at - fields.begin());
+std::string Cell(const SettingsImage& image, const Field& f) {
+    return Hex(image, f.offset, f.width) + ' ' + Chars(image, f.offset, f.width) + ' ' +
+           settings::ValueOf(image, f).words;
+}
+
+std::string SeparatorCell(const SettingsImage& image, std::size_t offset) {
+    return Hex(image, offset, 1) + ' ' + Chars(image, offset, 1);
 }
 
 }  // namespace
 
-QStringList FieldLines(const SettingsImage& image, const Field& f) {
-    const QString label = Utf8(f.label);
-    QStringList lines{Key(Utf8(f.key), f.offset) + HexBytes(image, f).leftJustified(kHexWidth) +
-                      QStringLiteral("  ") +
-                      CharBytes(image.data() + f.offset, f.width).leftJustified(kCharsWidth) +
-                      QStringLiteral("  ") + TextOf(image, f).words + Label(label)};
-    if (const int msw = MswOf(f); msw >= 0) {
-        for (const SwitchText& s : SwitchesOf(image, msw)) {
-            lines << SwitchKey(s.name) + QString(kHexWidth + kCharsWidth + 4, QLatin1Char(' ')) + s.words +
-                         Label(s.label);
-        }
+std::vector<std::string> FieldLines(const SettingsImage& image, const Field& f) {
+    std::vector<std::string> lines{Key(f.key, f.offset) + Padded(Hex(image, f.offset, f.width), kHexWidth) +
+                                   "  " + Padded(Chars(image, f.offset, f.width), kCharsWidth) + "  " +
+                                   settings::ValueOf(image, f).words + Label(f.label)};
+    if (const int msw = settings::MemorySwitchIndex(f); msw >= 0) {
+        for (const settings::SwitchValue& s : settings::SwitchValuesOf(image, msw))
+            lines.push_back(SwitchKey(s.name) + std::string(kHexWidth + kCharsWidth + 4, ' ') + s.words +
+                            Label(s.label));
     }
     return lines;
 }
 
-QStringList SeparatorLines(const SettingsImage& image, std::size_t offset) {
+std::vector<std::string> SeparatorLines(const SettingsImage& image, std::size_t offset) {
     const std::uint8_t factory = settings::FactoryImage()[offset];
     if (image[offset] == factory)
         return {};
-    return {Key(QStringLiteral("separator"), offset) +
-            HexBytes(image.data() + offset, 1).leftJustified(kHexWidth) + QStringLiteral("  ") +
-            CharBytes(image.data() + offset, 1).leftJustified(kCharsWidth) +
-            QStringLiteral("  not the factory ") + HexBytes(&factory, 1)};
+    return {Key("separator", offset) + Padded(Hex(image, offset, 1), kHexWidth) + "  " +
+            Padded(Chars(image, offset, 1), kCharsWidth) + "  not the factory " +
+            settings::HexBytes(&factory, 1)};
 }
 
 std::vector<const Field*> ChangedFields(const SettingsImage& before, const SettingsImage& after) {
@@ -82,25 +89,25 @@ std::vector<const Field*> ChangedFields(const SettingsImage& before, const Setti
     return changed;
 }
 
-QStringList ChangeLines(const SettingsImage& before, const SettingsImage& after) {
-    QStringList lines;
+std::vector<std::string> ChangeLines(const SettingsImage& before, const SettingsImage& after) {
+    std::vector<std::string> lines;
     for (const Field* f : ChangedFields(before, after)) {
-        const QString label = Utf8(f->label);
-        lines << Key(Utf8(f->key), f->offset) + Cell(before, *f) + kArrow + Cell(after, *f) + Label(label);
-        if (const int msw = MswOf(*f); msw >= 0) {
-            const std::vector<SwitchText> old = SwitchesOf(before, msw);
-            const std::vector<SwitchText> now = SwitchesOf(after, msw);
+        lines.push_back(Key(f->key, f->offset) + Cell(before, *f) + std::string(kArrow) + Cell(after, *f) +
+                        Label(f->label));
+        if (const int msw = settings::MemorySwitchIndex(*f); msw >= 0) {
+            const std::vector<settings::SwitchValue> old = settings::SwitchValuesOf(before, msw);
+            const std::vector<settings::SwitchValue> now = settings::SwitchValuesOf(after, msw);
             for (std::size_t i = 0; i < old.size(); ++i) {
                 if (old[i].words != now[i].words)
-                    lines << SwitchKey(old[i].name) + old[i].words + kArrow + now[i].words +
-                                 Label(old[i].label);
+                    lines.push_back(SwitchKey(old[i].name) + old[i].words + std::string(kArrow) +
+                                    now[i].words + Label(old[i].label));
             }
         }
     }
-    for (const std::size_t offset : SeparatorOffsets()) {
+    for (const std::size_t offset : settings::SeparatorOffsets()) {
         if (before[offset] != after[offset])
-            lines << Key(QStringLiteral("separator"), offset) + SeparatorCell(before, offset) + kArrow +
-                         SeparatorCell(after, offset);
+            lines.push_back(Key("separator", offset) + SeparatorCell(before, offset) + std::string(kArrow) +
+                            SeparatorCell(after, offset));
     }
     return lines;
 }

@@ -23,6 +23,12 @@ void Error(const QString& message) {
     Err() << QCoreApplication::applicationName() << ": " << message << Qt::endl;
 }
 
+void PrintLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        Out() << line.c_str() << '\n';
+    Out().flush();
+}
+
 void PrintJson(const QJsonValue& value) {
     const QJsonDocument document =
         value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());

@@ -5,6 +5,8 @@
 #include <QJsonValue>
 #include <QTextStream>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace ctl {
 
@@ -19,6 +21,9 @@ QTextStream& Err();
 
 // "bmk540ctl: <message>" on stderr.
 void Error(const QString& message);
+
+// UTF-8 lines on stdout.
+void PrintLines(const std::vector<std::string>& lines);
 
 // Indented JSON on stdout.
 void PrintJson(const QJsonValue& value);

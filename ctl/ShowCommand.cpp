@@ -3,26 +3,27 @@
 #include <QJsonObject>
 
 #include "ctl/Commands.h"
+#include "ctl/FieldJson.h"
 #include "ctl/FieldLines.h"
-#include "ctl/FieldText.h"
 #include "ctl/Output.h"
 #include "ctl/SettingsInput.h"
 #include "settings/FactoryImage.h"
+#include "settings/FieldValue.h"
 
 namespace {
 
 QJsonObject ShowJson(const QString& path, const settings::SettingsImage& image) {
     QJsonObject fields;
     for (const settings::Field& f : settings::kFields)
-        fields.insert(ctl::Utf8(f.key), ctl::FieldJson(image, f));
+        fields.insert(QString::fromUtf8(f.key), ctl::FieldJson(image, f));
     // Separators only when they are not the factory's, as show's text says.
     QJsonArray separators;
-    for (const std::size_t offset : ctl::SeparatorOffsets()) {
+    for (const std::size_t offset : settings::SeparatorOffsets()) {
         const std::uint8_t factory = settings::FactoryImage()[offset];
         if (image[offset] != factory) {
             separators.append(QJsonObject{{QStringLiteral("offset"), static_cast<int>(offset)},
-                                          {QStringLiteral("bytes"), ctl::HexBytes(image.data() + offset, 1)},
-                                          {QStringLiteral("factory"), ctl::HexBytes(&factory, 1)}});
+                                          {QStringLiteral("bytes"), ctl::HexByte(image[offset])},
+                                          {QStringLiteral("factory"), ctl::HexByte(factory)}});
         }
     }
     return {{QStringLiteral("file"), path},
@@ -52,16 +53,17 @@ int ctl::Show(const QStringList& arguments) {
         return kSuccess;
     }
     // Separators in their place between the fields.
+    std::vector<std::string> lines;
     std::size_t at = 0;
     for (const settings::Field& f : settings::kFields) {
         for (; at < f.offset; ++at) {
-            for (const QString& line : SeparatorLines(*image, at))
-                Out() << line << '\n';
+            for (std::string& line : SeparatorLines(*image, at))
+                lines.push_back(std::move(line));
         }
-        for (const QString& line : FieldLines(*image, f))
-            Out() << line << '\n';
+        for (std::string& line : FieldLines(*image, f))
+            lines.push_back(std::move(line));
         at = f.end();
     }
-    Out().flush();
+    PrintLines(lines);
     return kSuccess;
 }

@@ -1,9 +1,6 @@
-#include "ctl/FieldText.h"
+#include "ctl/FieldJson.h"
 
 #include <QJsonArray>
-#include <algorithm>
-#include <array>
-#include <optional>
 #include <string_view>
 
 #include "settings/FactoryImage.h"
@@ -39,7 +36,24 @@ QString EncodingName(Encoding encoding) {
 }
 
 QJsonValue WordOrNull(std::string_view word) {
-    return word.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(Utf8(word));
+    return word.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QString::fromUtf8(word));
+}
+
+QString Hex(const SettingsImage& image, const Field& f) {
+    return QString::fromStdString(settings::HexBytes(image.data() + f.offset, f.width))
+        .remove(QLatin1Char(' '));
+}
+
+QJsonValue ValueJson(const settings::FieldValue& v) {
+    switch (v.kind) {
+        case settings::FieldValue::Kind::Number:
+            return v.number;
+        case settings::FieldValue::Kind::Word:
+            return QString::fromStdString(v.word);
+        case settings::FieldValue::Kind::None:
+            break;
+    }
+    return QJsonValue::Null;
 }
 
 QJsonArray SwitchesJson(const SettingsImage& image, int msw) {
@@ -64,58 +78,25 @@ QJsonArray SwitchesJson(const SettingsImage& image, int msw) {
 
 QJsonObject CountryJson(const SettingsImage& image) {
     const int code = settings::CountryCode(settings::DecodeSwitches(image, 0));
-    const QString name = Utf8(settings::CountryName(code));
+    const std::string name = settings::CountryName(code);
     return {
         {QStringLiteral("code"), code},
-        {QStringLiteral("value"), name.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(name)},
-        {QStringLiteral("known"), !name.isEmpty()},
+        {QStringLiteral("value"), WordOrNull(name)},
+        {QStringLiteral("known"), !name.empty()},
     };
 }
 
 }  // namespace
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-FieldText TextOf(const SettingsImage& image, const Field& f) {
-    const settings::FieldValue v = settings::ValueOf(image, f);
-    QJsonValue value(QJsonValue::Null);
-    if (v.kind == settings::FieldValue::Kind::Number)
-        value = v.number;
-    else if (v.kind == settings::FieldValue::Kind::Word)
-        value = Utf8(v.word);
-    return {value, Utf8(v.words), v.known};
-}
-
-std::vector<SwitchText> SwitchesOf(const SettingsImage& image, int msw) {
-    std::vector<SwitchText> list;
-    for (const settings::SwitchValue& s : settings::SwitchValuesOf(image, msw))
-        list.push_back({Utf8(s.name), Utf8(s.words), Utf8(s.label)});
-    return list;
-}
-
-QString HexBytes(const std::uint8_t* bytes, std::size_t count) {
-    return Utf8(settings::HexBytes(bytes, count));
-}
-
-QString CharBytes(const std::uint8_t* bytes, std::size_t count) {
-    return Utf8(settings::CharBytes(bytes, count));
-}
-
-QString HexBytes(const SettingsImage& image, const Field& f) {
-    return HexBytes(image.data() + f.offset, f.width);
-}
 
 QJsonObject FieldJson(const SettingsImage& image, const Field& f) {
     const settings::FieldValue v = settings::ValueOf(image, f);
     QJsonObject json{
         {QStringLiteral("offset"), static_cast<int>(f.offset)},
         {QStringLiteral("width"), static_cast<int>(f.width)},
-        {QStringLiteral("bytes"), HexBytes(image, f).remove(QLatin1Char(' '))},
-        {QStringLiteral("label"), Utf8(f.label)},
+        {QStringLiteral("bytes"), Hex(image, f)},
+        {QStringLiteral("label"), QString::fromUtf8(f.label)},
         {QStringLiteral("encoding"), EncodingName(f.encoding)},
-        {QStringLiteral("value"), TextOf(image, f).value},
+        {QStringLiteral("value"), ValueJson(v)},
         {QStringLiteral("known"), v.known},
     };
     if (f.encoding == Encoding::SwitchPair) {
@@ -125,15 +106,14 @@ QJsonObject FieldJson(const SettingsImage& image, const Field& f) {
             json.insert(QStringLiteral("country"), CountryJson(image));
     }
     if (f.encoding == Encoding::Fixed)
-        json.insert(QStringLiteral("factory"),
-                    HexBytes(settings::FactoryImage(), f).remove(QLatin1Char(' ')));
+        json.insert(QStringLiteral("factory"), Hex(settings::FactoryImage(), f));
     if (v.slider)
         json.insert(QStringLiteral("slider"), *v.slider);
     return json;
 }
 
-std::vector<std::size_t> SeparatorOffsets() {
-    return settings::SeparatorOffsets();
+QString HexByte(std::uint8_t byte) {
+    return QString::fromStdString(settings::HexBytes(&byte, 1));
 }
 
 }  // namespace ctl
