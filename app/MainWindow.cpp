@@ -184,8 +184,9 @@ void MainWindow::selectPage(int index) {
     }
 }
 
-void MainWindow::closePanel() {
+void MainWindow::closePanel(int exitStatus) {
     m_closed = true;
+    m_exitStatus = exitStatus;
     close();
 }
 

@@ -26,6 +26,8 @@ public:
     // choice. False when the program must end instead (no printer was chosen).
     bool start();
     bool hasClosed() const { return m_closed; }
+    // What the program ends with once the window has closed: 1 when no usable printer was left.
+    int exitStatus() const { return m_exitStatus; }
 
     // The pages in the fixed order of every load and store.
     void loadAllPages(const settings::SettingsImage& image);
@@ -74,7 +76,7 @@ private:
     void createPages();
     void createStatusBar();
     void showPrinter();
-    void closePanel();
+    void closePanel(int exitStatus = 0);
     bool correctPendingHeadCentring();
     // Collects the pages and asks whether to send and to save what differs from the printer
     // and the file; false when the command must stop there.
@@ -107,5 +109,6 @@ private:
     bool m_loadingPages = false;
     bool m_inDataCheck = false;
     bool m_closed = false;
+    int m_exitStatus = 0;
     int m_dataChecksRun = 0;
 };

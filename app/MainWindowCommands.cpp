@@ -31,6 +31,8 @@ void MainWindow::sendSettings() {
     if (m_printerName.isEmpty() || m_portName.isEmpty()) {
         seams::warn(this, msg::NoPrinterSelected(), msg::Caption());
         selectPrinter();
+        if (m_closed)
+            return;
     }
     if (m_portName == QLatin1String(platform::kFilePort)) {
         seams::messageBox(this, msg::FilePortRefused(), msg::Caption(), QMessageBox::Information);
@@ -67,7 +69,7 @@ bool MainWindow::settleChanges(const QString& sendQuestion, const QString& saveQ
             const bool pending = m_paramPage->hasPendingCorrection();
             const settings::SettingsImage asked = m_current;
             sendSettings();
-            if (pending)
+            if (pending || m_closed)
                 return false;
             // A failed send chooses a printer again, which settles the changes itself and shows
             // the factory settings; a save question now would save other settings than it asks about.
@@ -94,21 +96,30 @@ void MainWindow::selectPrinter() {
     PrinterSelectDialog dialog(this);
     dialog.startupDone = m_startupDone;
     dialog.setHeldPrinter(m_printerName, m_portName);
-    const int result = dialog.run();
-    if (result == QDialog::Accepted) {
-        m_printerCount = dialog.printerCount();
-        m_actions.printer->setEnabled(m_printerCount > 1);
-        m_printerName = dialog.printerName();
-        m_portName = dialog.portName();
-        showPrinter();
-        if (m_startupDone)
-            showFactorySettings();
-        return;
+    switch (dialog.run()) {
+        case PrinterSelectDialog::Outcome::Chosen:
+            m_printerCount = dialog.printerCount();
+            m_actions.printer->setEnabled(m_printerCount > 1);
+            m_printerName = dialog.printerName();
+            m_portName = dialog.portName();
+            showPrinter();
+            if (m_startupDone)
+                showFactorySettings();
+            return;
+        case PrinterSelectDialog::Outcome::Cancelled: {
+            const bool nothingHeld = dialog.printerName().isEmpty() && dialog.portName().isEmpty();
+            const bool fileAtStartup =
+                dialog.portName() == QLatin1String(platform::kFilePort) && !m_startupDone;
+            if (nothingHeld || fileAtStartup)
+                closePanel();
+            return;
+        }
+        case PrinterSelectDialog::Outcome::NoneUsable:
+        case PrinterSelectDialog::Outcome::OnlyOnFile:
+            // The dialog has said the program ends; nothing unsent is asked about any more.
+            closePanel(1);
+            return;
     }
-    const bool nothingHeld = dialog.printerName().isEmpty() && dialog.portName().isEmpty();
-    const bool fileAtStartup = dialog.portName() == QLatin1String(platform::kFilePort) && !m_startupDone;
-    if (nothingHeld || fileAtStartup)
-        closePanel();
 }
 
 void MainWindow::showPrinter() {

@@ -11,7 +11,6 @@
 #include "framework/Seams.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
-#include "platform/ProcessExit.h"
 #include "ui_PrinterSelectDialog.h"
 
 namespace {
@@ -55,20 +54,25 @@ void PrinterSelectDialog::setHeldPrinter(const QString& name, const QString& por
     m_portName = port;
 }
 
-int PrinterSelectDialog::run() {
+PrinterSelectDialog::Outcome PrinterSelectDialog::run() {
     setResult(QDialog::Rejected);
     fillFromSpooler();
     QTreeWidget* list = m_ui->printerList;
     m_printerCount = list->topLevelItemCount();
     if (m_printerCount == 0) {
         seams::warn(this, msg::NoUsablePrinter(), msg::Caption());
-        platform::ExitProcess(1);
+        return Outcome::NoneUsable;
     }
 
-    if (m_printerCount == 1 && !startupDone && take(list->topLevelItem(0))) {
+    if (m_printerCount == 1 && !startupDone) {
+        if (list->topLevelItem(0)->text(kPortColumn) == kFilePort) {
+            seams::warn(this, msg::OnlyPrinterOnFile(), msg::Caption());
+            return Outcome::OnlyOnFile;
+        }
         // Taken before the list is laid out: a start with one printer never measures the list.
+        take(list->topLevelItem(0));
         QDialog::accept();
-        return QDialog::Accepted;
+        return Outcome::Chosen;
     }
 
     int target = 0;
@@ -85,9 +89,9 @@ int PrinterSelectDialog::run() {
         anyOtherPort |= list->topLevelItem(row)->text(kPortColumn) != kFilePort;
     if (!anyOtherPort) {
         seams::warn(this, msg::AllPrintersOnFile(), msg::Caption());
-        platform::ExitProcess(1);
+        return Outcome::OnlyOnFile;
     }
-    return seams::modalLoop().run(*this);
+    return seams::modalLoop().run(*this) == QDialog::Accepted ? Outcome::Chosen : Outcome::Cancelled;
 }
 
 void PrinterSelectDialog::fillFromSpooler() {
@@ -135,10 +139,6 @@ bool PrinterSelectDialog::take(const QTreeWidgetItem* item) {
     m_portName = item->text(kPortColumn);
     if (m_portName != kFilePort)
         return true;
-    if (m_ui->printerList->topLevelItemCount() == 1) {
-        seams::warn(this, msg::OnlyPrinterOnFile(), msg::Caption());
-        platform::ExitProcess(1);
-    }
     seams::messageBox(this, msg::ChooseOtherThanFile(), msg::Caption(), QMessageBox::Information);
     return false;
 }

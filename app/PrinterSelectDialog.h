@@ -1,6 +1,6 @@
 #pragma once
 // Lists the printers that use the model's driver with their connection, and hands the chosen one
-// back. It ends the program when no usable printer exists.
+// back. When no usable printer exists it says so and tells the window, which ends the program.
 #include <QDialog>
 #include <QString>
 #include <memory>
@@ -17,14 +17,16 @@ public:
     explicit PrinterSelectDialog(QWidget* parent = nullptr);
     ~PrinterSelectDialog() override;
 
+    enum class Outcome { Chosen, Cancelled, NoneUsable, OnlyOnFile };
+
     // Set before run(): at start-up a single usable printer is taken without showing the dialog.
     bool startupDone = false;
     // The printer the window holds now: preselected, and kept when the user cancels.
     void setHeldPrinter(const QString& name, const QString& port);
 
     // Asks the spooler, then shows the list through seams::modalLoop() unless the choice is
-    // already made or impossible. Returns QDialog::Accepted or QDialog::Rejected.
-    int run();
+    // already made or impossible, which is shown with its message.
+    Outcome run();
 
     // The usable printers listed by the last run.
     int printerCount() const { return m_printerCount; }

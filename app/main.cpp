@@ -42,10 +42,10 @@ int main(int argc, char** argv) {
     // The help window goes with the main window, not after it.
     app.setQuitOnLastWindowClosed(false);
     MainWindow window;
-    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
+    QObject::connect(&window, &MainWindow::closed, &app, [&] { app.exit(window.exitStatus()); });
     ServeLaterStarts(instance, window);
     if (!window.start())
-        return 0;
+        return window.exitStatus();
     window.show();
     if (!file->isEmpty())
         window.openWhenFree(*file);

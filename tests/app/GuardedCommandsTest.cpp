@@ -25,6 +25,9 @@ const QString kSent = QStringLiteral("プリンタに設定値を送信しまし
 const QString kFactoryShown = QStringLiteral("工場出荷設定値を表示しました。");
 const QString kNotAvailable = QStringLiteral(
     "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。");
+const QString kNoUsablePrinter = QStringLiteral(
+    "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
+    "Brindlemarkを終了します。");
 const QString kSendBeforeSwitch =
     QStringLiteral("設定値が変更されています。\nプリンタを切り替える前に、設定値をプリンタへ送信しますか？");
 const QString kSaveBeforeSwitch =
@@ -191,6 +194,31 @@ TEST_P(FailedSendInside, SwitchOrExitNeverSavesOtherSettings) {
 
 INSTANTIATE_TEST_SUITE_P(SwitchAndExit, FailedSendInside,
                          ::testing::Values(&MainActions::printer, &MainActions::exit));
+
+// With no printer left after the failed send, the window closes with status 1 and asks nothing more.
+TEST_P(FailedSendInside, FindingNoPrinterLeftEndsTheProgramWithStatusOne) {
+    RestartWith({ModelPrinter("B")});
+    Prepare(true, true);
+    printers.printer("Quill")->failWrite = true;
+    user.answerBox(QMessageBox::Yes);  // send first?
+    user.expectWarning(kNotAvailable, kCaption);
+    user.expectBox(kSendBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
+    user.expectBox(kSaveBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
+    user.expectWarning(kNoUsablePrinter, kCaption);
+    printers.setListingFails(true);
+    (main->actions().*GetParam())->trigger();
+    EXPECT_EQ(user.boxes().size(), 5u) << "no further question";
+    EXPECT_TRUE(main->hasClosed());
+    EXPECT_EQ(main->exitStatus(), 1);
+}
+
+TEST_F(MainWindowTest, StartingWithoutAUsablePrinterEndsTheProgramWithStatusOne) {
+    printers.removePrinter("Quill");
+    user.expectWarning(kNoUsablePrinter, kCaption);
+    main = std::make_unique<MainWindow>();
+    EXPECT_FALSE(main->start());
+    EXPECT_EQ(main->exitStatus(), 1);
+}
 
 TEST_F(GuardedCommands, YesToSavingThatWritesNothingKeepsTheWindowOpen) {
     Prepare(false, true);

@@ -7,13 +7,11 @@
 #include "pages/NumericEdit.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/HelpViewer.h"
-#include "platform/ProcessExit.h"
 
 MainWindowTest::MainWindowTest() {
     printers.addPrinter(ModelPrinter("Quill"));
     platform::SetPrinterSystemForTesting(&printers);
     platform::SetExecutableDirectoryForTesting(dir.path());
-    platform::SetExitHandlerForTesting([](int status) { throw ProcessExitRequested{status}; });
     platform::SetHelpOpenerForTesting([](const QString&) { return true; });
 }
 
@@ -21,7 +19,6 @@ MainWindowTest::~MainWindowTest() {
     main.reset();
     platform::SetPrinterSystemForTesting(nullptr);
     platform::SetExecutableDirectoryForTesting(QString());
-    platform::SetExitHandlerForTesting({});
     platform::SetHelpOpenerForTesting({});
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The main window on an in-memory spooler, with a scripted user, a temporary executable
-// directory and a simulated process exit.
+// The main window on an in-memory spooler, with a scripted user and a temporary executable
+// directory.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -13,11 +13,6 @@
 #include "tests/support/WidgetHelpers.h"
 
 class NumericEdit;
-
-// What the program's process exit becomes in tests.
-struct ProcessExitRequested {
-    int status;
-};
 
 class MainWindowTest : public ::testing::Test {
 public:

@@ -13,12 +13,12 @@
 #include "app/AboutDialog.h"
 #include "app/PrinterSelectDialog.h"
 #include "platform/InMemoryPrinterSystem.h"
-#include "platform/ProcessExit.h"
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
 using platform::InMemoryPrinter;
+using Outcome = PrinterSelectDialog::Outcome;
 
 namespace {
 
@@ -34,10 +34,6 @@ const QString kOnlyOnFile = QStringLiteral(
     "Brindlemarkを終了します。");
 const QString kChooseAnother = QStringLiteral(
     "接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他のプリンタに変更してください。");
-
-struct ProcessExitRequested {
-    int status;
-};
 
 InMemoryPrinter Model(const std::string& name, const std::string& device = "USB001") {
     InMemoryPrinter printer;
@@ -69,16 +65,10 @@ QPoint RowCentre(const QDialog& d, int row) {
 
 class PrinterSelect : public ::testing::Test {
 protected:
-    PrinterSelect() {
-        platform::SetPrinterSystemForTesting(&printers);
-        platform::SetExitHandlerForTesting([](int status) { throw ProcessExitRequested{status}; });
-    }
-    ~PrinterSelect() override {
-        platform::SetPrinterSystemForTesting(nullptr);
-        platform::SetExitHandlerForTesting({});
-    }
+    PrinterSelect() { platform::SetPrinterSystemForTesting(&printers); }
+    ~PrinterSelect() override { platform::SetPrinterSystemForTesting(nullptr); }
     // Runs the dialog; the script sees it shown and active, and ends it.
-    int run(std::function<void(QDialog&)> script) {
+    PrinterSelectDialog::Outcome run(std::function<void(QDialog&)> script) {
         user.driveDialog(std::move(script));
         return dialog.run();
     }
@@ -117,7 +107,7 @@ TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedAndEnterTakesThePreselecte
             EXPECT_EQ(SelectedRow(d), 0);
             QTest::keyClick(List(d), Qt::Key_Return);  // "file:" is not "FILE:"
         }),
-        QDialog::Accepted);
+        Outcome::Chosen);
     EXPECT_EQ(dialog.printerName(), QStringLiteral("alpha"));
     EXPECT_EQ(dialog.portName(), QStringLiteral("file:"));
     EXPECT_EQ(dialog.printerCount(), 4);
@@ -130,6 +120,7 @@ struct Refusal {
     bool listingFails;
     bool startupDone;
     QString text;
+    Outcome outcome;
 };
 
 void PrintTo(const Refusal& refusal, std::ostream* out) {
@@ -138,35 +129,31 @@ void PrintTo(const Refusal& refusal, std::ostream* out) {
 
 class PrinterSelectRefusal : public PrinterSelect, public ::testing::WithParamInterface<Refusal> {};
 
-TEST_P(PrinterSelectRefusal, EndsTheProgramBeforeShowingTheDialog) {
+TEST_P(PrinterSelectRefusal, SaysTheProgramEndsBeforeShowingTheDialog) {
     const Refusal& refusal = GetParam();
     for (std::size_t i = 0; i < refusal.devices.size(); ++i)
         printers.addPrinter(Model("Q" + std::to_string(i), refusal.devices[i]));
     printers.setListingFails(refusal.listingFails);
     dialog.startupDone = refusal.startupDone;
     user.expectWarning(refusal.text, kCaption);
-    try {
-        dialog.run();
-        ADD_FAILURE() << "the program did not end";
-    } catch (const ProcessExitRequested& exit) {
-        EXPECT_EQ(exit.status, 1);
-    }
+    EXPECT_EQ(dialog.run(), refusal.outcome);
     EXPECT_EQ(user.dialogsRun(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     , PrinterSelectRefusal,
-    ::testing::Values(Refusal{"SpoolerCannotBeAsked", {"USB001"}, true, false, kNoUsablePrinter},
-                      Refusal{"NoPrinter", {}, false, true, kNoUsablePrinter},
-                      Refusal{"OnlyPrinterOnFileAtStartUp", {"FILE:"}, false, false, kOnlyOnFile},
-                      Refusal{"OnlyPrinterOnFileLater", {"FILE:"}, false, true, kAllOnFile},
-                      Refusal{"AllOnFileAtStartUp", {"FILE:", "FILE:"}, false, false, kAllOnFile},
-                      Refusal{"AllOnFileLater", {"FILE:", "FILE:"}, false, true, kAllOnFile}),
+    ::testing::Values(
+        Refusal{"SpoolerCannotBeAsked", {"USB001"}, true, false, kNoUsablePrinter, Outcome::NoneUsable},
+        Refusal{"NoPrinter", {}, false, true, kNoUsablePrinter, Outcome::NoneUsable},
+        Refusal{"OnlyPrinterOnFileAtStartUp", {"FILE:"}, false, false, kOnlyOnFile, Outcome::OnlyOnFile},
+        Refusal{"OnlyPrinterOnFileLater", {"FILE:"}, false, true, kAllOnFile, Outcome::OnlyOnFile},
+        Refusal{"AllOnFileAtStartUp", {"FILE:", "FILE:"}, false, false, kAllOnFile, Outcome::OnlyOnFile},
+        Refusal{"AllOnFileLater", {"FILE:", "FILE:"}, false, true, kAllOnFile, Outcome::OnlyOnFile}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrinterSelect, OnePrinterAtStartUpIsTakenWithoutTheDialogAndShownLater) {
     printers.addPrinter(Model("Quill"));
-    EXPECT_EQ(dialog.run(), QDialog::Accepted);
+    EXPECT_EQ(dialog.run(), Outcome::Chosen);
     EXPECT_EQ(user.dialogsRun(), 0);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.printerName(), QStringLiteral("Quill"));
@@ -176,7 +163,7 @@ TEST_F(PrinterSelect, OnePrinterAtStartUpIsTakenWithoutTheDialogAndShownLater) {
                   EXPECT_EQ(SelectedRow(d), 0);
                   d.reject();
               }),
-              QDialog::Rejected);
+              Outcome::Cancelled);
     EXPECT_EQ(user.dialogsRun(), 1);
 }
 
@@ -190,7 +177,7 @@ TEST_F(PrinterSelect, FileRowAmongTwoKeepsTheDialogAndOverwritesTheNames) {
                   EXPECT_TRUE(d.isVisible());
                   Click(Child<QPushButton>(&d, "cancel"));
               }),
-              QDialog::Rejected);
+              Outcome::Cancelled);
     EXPECT_EQ(dialog.printerName(), QStringLiteral("A"));
     EXPECT_EQ(dialog.portName(), QStringLiteral("FILE:"));
 }
@@ -215,7 +202,7 @@ TEST_F(PrinterSelect, HeldPrinterIsPreselectedAndEscapeKeepsIt) {
             QTest::keyClick(List(shown), Qt::Key_Up);  // moving the selection chooses nothing yet
             QTest::keyClick(List(shown), Qt::Key_Escape);
         });
-        EXPECT_EQ(d.run(), QDialog::Rejected);
+        EXPECT_EQ(d.run(), Outcome::Cancelled);
         EXPECT_EQ(d.printerName(), QString::fromLatin1(held));
         EXPECT_EQ(d.portName(), QStringLiteral("USB001"));
     }
@@ -238,7 +225,7 @@ TEST_F(PrinterSelect, DoubleClickOnARowAcceptsAndWithNothingSelectedNothingIsTak
                   QTest::mouseClick(rows, Qt::LeftButton, Qt::NoModifier, RowCentre(d, 1));
                   QTest::mouseDClick(rows, Qt::LeftButton, Qt::NoModifier, RowCentre(d, 1));
               }),
-              QDialog::Accepted);
+              Outcome::Chosen);
     EXPECT_EQ(dialog.printerName(), QStringLiteral("B"));
 }
 

@@ -19,7 +19,6 @@
 #include "platform/ExecutableDirectory.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
-#include "platform/ProcessExit.h"
 #include "settings/FactoryImage.h"
 #include "settings/Normalised.h"
 #include "settings/SettingsFile.h"
@@ -248,21 +247,14 @@ TEST_F(CtlSend, TheWaitEndsInTimeWhenAQueueIsDeletedOrASchedulerNeverAnswers) {
 // The window on the same scheduler: it loads each file with Ctrl+O and sends with Ctrl+W.
 class CtlSendAsTheWindow : public CtlSend {
 protected:
-    struct ExitRequested {
-        int status;
-    };
     void SetUp() override {
         CtlSend::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         platform::SetPrinterSystemForTesting(nullptr);
         platform::SetExecutableDirectoryForTesting(dir.path());
-        platform::SetExitHandlerForTesting([](int status) { throw ExitRequested{status}; });
     }
-    void TearDown() override {
-        platform::SetExecutableDirectoryForTesting(QString());
-        platform::SetExitHandlerForTesting({});
-    }
+    void TearDown() override { platform::SetExecutableDirectoryForTesting(QString()); }
     // What the window sends after loading the file; the data check's range messages answered.
     void LoadAndSendInTheWindow(const QString& path, const SettingsImage& loaded) {
         ScriptedUser user;

@@ -8,7 +8,6 @@
 
 #include "app/PrinterSelectDialog.h"
 #include "platform/PrinterSystem.h"
-#include "platform/ProcessExit.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
 #include "tests/support/ScriptedUser.h"
@@ -19,10 +18,6 @@ using namespace testing_support;
 namespace {
 
 const QString kCaption = QStringLiteral("Brindlemark");
-
-struct ExitRequested {
-    int status;
-};
 
 std::vector<QString> Column(const QDialog& d, int column) {
     const auto* list = Child<QTreeWidget>(&d, "printerList");
@@ -50,10 +45,8 @@ protected:
         ASSERT_TRUE(cupsd.addQueue("Quill-Rejecting", device(), PrivateCupsd::modelPpd()));
         ASSERT_TRUE(cupsd.rejectJobs("Quill-Rejecting"));
         platform::SetPrinterSystemForTesting(nullptr);
-        platform::SetExitHandlerForTesting([](int status) { throw ExitRequested{status}; });
         dialog.startupDone = true;
     }
-    void TearDown() override { platform::SetExitHandlerForTesting({}); }
     QString device() const { return QString::fromStdString(printer.deviceUri()); }
 
     PrivateCupsd cupsd;
@@ -70,7 +63,7 @@ TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesThatTakeJobsWithTheirServe
         EXPECT_EQ(Column(d, 1), (std::vector<QString>{"FILE:", "spool.example", device()}));
         Click(Child<QPushButton>(&d, "cancel"));
     });
-    EXPECT_EQ(dialog.run(), QDialog::Rejected);
+    EXPECT_EQ(dialog.run(), PrinterSelectDialog::Outcome::Cancelled);
 }
 
 TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesAndRefusesTheOneOnAFile) {
@@ -87,23 +80,18 @@ TEST_F(PrinterSelectThroughCups, OffersTheModelsQueuesAndRefusesTheOneOnAFile) {
         ClickRow(d, 1);
         Click(Child<QPushButton>(&d, "ok"));
     });
-    EXPECT_EQ(dialog.run(), QDialog::Accepted);
+    EXPECT_EQ(dialog.run(), PrinterSelectDialog::Outcome::Chosen);
     EXPECT_EQ(dialog.printerName(), QStringLiteral("Quill-Socket"));
     EXPECT_EQ(dialog.printerCount(), 2);
 
-    // With only the file-connected queue left, the program ends.
+    // With only the file-connected queue left, the program must end.
     ASSERT_TRUE(cupsd.removeQueue("Quill-Socket"));
     user.expectWarning(
         QStringLiteral("接続先がFILEのため設定値を送信できません。\nプリンタ設定を確認してやり直して"
                        "ください。\n\nBrindlemarkを終了します。"),
         kCaption);
     PrinterSelectDialog atStartUp;
-    try {
-        atStartUp.run();
-        ADD_FAILURE() << "the program did not end";
-    } catch (const ExitRequested& exit) {
-        EXPECT_EQ(exit.status, 1);
-    }
+    EXPECT_EQ(atStartUp.run(), PrinterSelectDialog::Outcome::OnlyOnFile);
 }
 
 }  // namespace

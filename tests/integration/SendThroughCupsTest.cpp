@@ -12,7 +12,6 @@
 #include "pages/SettingsPage.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/PrinterSystem.h"
-#include "platform/ProcessExit.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/PrivateCupsd.h"
 #include "tests/support/ScriptedUser.h"
@@ -27,10 +26,6 @@ const QString kCaption = QStringLiteral("Brindlemark");
 const QString kNotAvailable = QStringLiteral(
     "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。");
 
-struct ExitRequested {
-    int status;
-};
-
 class SendThroughCups : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -41,7 +36,6 @@ protected:
             cupsd.addQueue("Quill", QString::fromStdString(printer.deviceUri()), PrivateCupsd::modelPpd()));
         platform::SetPrinterSystemForTesting(nullptr);
         platform::SetExecutableDirectoryForTesting(dir.path());
-        platform::SetExitHandlerForTesting([](int status) { throw ExitRequested{status}; });
         main = std::make_unique<MainWindow>();
         ASSERT_TRUE(main->start());
         ShowAndActivate(main.get());
@@ -50,7 +44,6 @@ protected:
     void TearDown() override {
         main.reset();
         platform::SetExecutableDirectoryForTesting(QString());
-        platform::SetExitHandlerForTesting({});
     }
     NumericEdit* CutSheet() const { return Child<NumericEdit>(main->page(1), "cutSheet"); }
     void ChangeCutSheetTo55() {
