@@ -10,8 +10,7 @@
 #include <QToolBar>
 
 #include "app/Messages.h"
-#include "pages/MemorySwitchPage.h"
-#include "pages/Param2Page.h"
+#include "app/PageTable.h"
 #include "pages/ParamPage.h"
 #include "pages/SelectPage.h"
 #include "platform/ExecutableDirectory.h"
@@ -21,16 +20,9 @@
 #include "ui/MenuBarStyle.h"
 #include "ui/WindowKeys.h"
 
-namespace {
-
-// The tab strip's picture of each page: function select, switches, parameters.
-constexpr int kTabImages[7] = {0, 2, 2, 1, 1, 1, 1};
-
-}  // namespace
-
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
-      m_actions(CreateMainActions(this)),
+      m_actions(CreateMainActions(this, PageCommands())),
       m_tabs(new QTabWidget(this)),
       m_current(settings::FactoryImage()),
       m_fileBaseline(settings::FactoryImage()),
@@ -60,7 +52,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_actions.exit, &QAction::triggered, this, &MainWindow::exitApp);
     connect(m_actions.helpContents, &QAction::triggered, this, &MainWindow::helpContents);
     connect(m_actions.about, &QAction::triggered, this, &MainWindow::about);
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < m_actions.pages.size(); ++i)
         connect(m_actions.pages[i], &QAction::triggered, this, [this, i] { selectPage(i); });
 
     m_helpPath = platform::ExecutableDirectory() + QStringLiteral("bmk540.chm");
@@ -82,17 +74,14 @@ void MainWindow::createPages() {
     // Every tab in one row, never cut or scrolled.
     m_tabs->setUsesScrollButtons(false);
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
-    m_selectPage = new SelectPage;
-    m_paramPage = new ParamPage;
-    m_pages = {m_selectPage,
-               m_paramPage,
-               new Param2Page,
-               new MemorySwitchPage(0),
-               new MemorySwitchPage(1),
-               new MemorySwitchPage(2),
-               new MemorySwitchPage(3)};
-    for (int i = 0; i < 7; ++i) {
-        m_tabs->addTab(m_pages[i], res::TabIcon(kTabImages[i]), msg::TabCaption(i));
+    for (const PageEntry& entry : PageTable()) {
+        const int i = static_cast<int>(m_pages.size());
+        m_pages.push_back(entry.create());
+        m_tabs->addTab(m_pages[i], res::TabIcon(entry.tabImage), QString::fromUtf8(entry.caption));
+        if (auto* select = qobject_cast<SelectPage*>(m_pages[i]))
+            m_selectPage = select;
+        if (auto* param = qobject_cast<ParamPage*>(m_pages[i]))
+            m_paramPage = param;
         connect(m_pages[i], &SettingsPage::changed, this, &MainWindow::dataCheck);
         connect(m_pages[i], &SettingsPage::showRequested, this, [this, i] {
             if (currentPageIndex() != i)
@@ -163,7 +152,7 @@ void MainWindow::dataCheck() {
 }
 
 void MainWindow::selectPage(int index) {
-    if (index < 0 || index >= 7)
+    if (index < 0 || index >= static_cast<int>(m_pages.size()))
         return;
     m_tabs->setCurrentIndex(index);
     // The page takes the focus unless the tabs hold it: the control it had last, else its first.

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "settings/SettingsImage.h"
 #include "ui/MainActions.h"
@@ -13,7 +14,7 @@ class QTabWidget;
 class SelectPage;
 class SettingsPage;
 
-// The one window of the program: seven tab pages over the settings image, the commands that
+// The one window of the program: the tab pages over the settings image, the commands that
 // load, save and send it, and the three working images that decide what to ask before losing work:
 // the current image, the one last sent to the printer and the one last loaded or saved.
 class MainWindow : public QMainWindow {
@@ -92,9 +93,9 @@ private:
 
     MainActions m_actions;
     QTabWidget* m_tabs;
-    SelectPage* m_selectPage;
-    ParamPage* m_paramPage;
-    std::array<SettingsPage*, 7> m_pages{};  // tab order: select, parameters 1 and 2, switches 1..4
+    SelectPage* m_selectPage = nullptr;
+    ParamPage* m_paramPage = nullptr;
+    std::vector<SettingsPage*> m_pages;  // in tab order
     std::array<ElidedLabel*, 2> m_statusParts{};
 
     QString m_helpPath;

@@ -9,20 +9,9 @@ inline QString Caption() {
     return QStringLiteral("Brindlemark");
 }
 
-// The main window: title, tabs in page order, menus, toolbar tooltips.
+// The main window: title, menus, toolbar tooltips (the pages' own texts are in their table).
 inline QString WindowTitle() {
     return QStringLiteral("ORV Quillstrike 540QZ7 ブリンドルマーク");
-}
-inline QString TabCaption(int page) {
-    static const char* const captions[7] = {"機能選択", "パラメータ設定１", "パラメータ設定２", "ＭＳＷ１",
-                                            "ＭＳＷ２", "ＭＳＷ３",         "ＭＳＷ４"};
-    return QString::fromUtf8(captions[page]);
-}
-inline QString PageMenuItem(int page) {
-    static const char* const items[7] = {
-        "機能選択(&K)",         "パラメータ設定１（&P）", "パラメータ設定２（&L）", "メモリスイッチ１(&1)",
-        "メモリスイッチ２(&2)", "メモリスイッチ３(&3)",   "メモリスイッチ４(&4)"};
-    return QString::fromUtf8(items[page]);
 }
 inline QString FileMenu() {
     return QStringLiteral("ファイル(&F)");

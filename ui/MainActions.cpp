@@ -22,8 +22,7 @@ QAction* Command(QWidget* window, const QString& text, const QKeySequence& keys,
 
 }  // namespace
 
-MainActions CreateMainActions(QWidget* window) {
-    using res::MenuImage;
+MainActions CreateMainActions(QWidget* window, const QList<PageCommand>& pages) {
     MainActions a{};
     a.load = Command(window, msg::LoadItem(), Qt::CTRL | Qt::Key_O, res::ToolbarIcon(0), msg::LoadTip());
     a.save = Command(window, msg::SaveItem(), Qt::CTRL | Qt::Key_S, res::ToolbarIcon(1), msg::SaveTip());
@@ -33,13 +32,8 @@ MainActions CreateMainActions(QWidget* window) {
     a.printer =
         Command(window, msg::PrinterItem(), Qt::CTRL | Qt::Key_C, res::ToolbarIcon(4), msg::PrinterTip());
     a.exit = Command(window, msg::ExitItem(), {}, {});
-    const Qt::Key pageKeys[7] = {Qt::Key_K, Qt::Key_P, Qt::Key_L, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
-    const MenuImage pageImages[7] = {MenuImage::SelectPage, MenuImage::ParamPage,  MenuImage::ParamPage,
-                                     MenuImage::SwitchPage, MenuImage::SwitchPage, MenuImage::SwitchPage,
-                                     MenuImage::SwitchPage};
-    for (int i = 0; i < 7; ++i)
-        a.pages[i] =
-            Command(window, msg::PageMenuItem(i), Qt::CTRL | pageKeys[i], res::MenuIcon(pageImages[i]));
+    for (const PageCommand& page : pages)
+        a.pages.append(Command(window, page.text, Qt::CTRL | page.key, res::MenuIcon(page.image)));
     a.helpContents = Command(window, msg::HelpContentsItem(), Qt::Key_F1, {});
     a.about = Command(window, msg::AboutItem(), {}, {});
     return a;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/PageTable.h"
 #include "tests/support/WidgetHelpers.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MainActions.h"
@@ -23,7 +24,7 @@ namespace {
 
 class MainActionsTest : public ::testing::Test {
 protected:
-    MainActionsTest() : actions(CreateMainActions(&window)) {
+    MainActionsTest() : actions(CreateMainActions(&window, PageCommands())) {
         FillMenuBar(window.menuBar(), actions);
         ApplyMenuBarStyle(window.menuBar());
         toolBar = window.addToolBar(QString());
