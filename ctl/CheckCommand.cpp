@@ -1,37 +1,29 @@
 // check FILE: is it a settings file by the window's rules, and would the window change a byte of
 // it when it loads the file and sends it?
+#include "ctl/Command.h"
 #include "ctl/Commands.h"
 #include "ctl/FieldLines.h"
 #include "ctl/Output.h"
-#include "ctl/SettingsInput.h"
 #include "settings/Normalised.h"
 
-int ctl::Check(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QString description = QStringLiteral(
-        "Checks that FILE is a settings file by the window's rules (a regular file, the model's\n"
-        "header, 214 bytes or more) and lists every field the window would change when it loads the\n"
-        "file and sends it, with its bytes before and after. Values the window's data check refuses\n"
-        "are warnings: the window sends them all the same.\n"
-        "Exit status: 0 sent unchanged, 1 the window would change bytes, 2 not a settings file.");
-    if (const std::optional<int> done =
-            ParseCommand(parser, arguments, description, QStringLiteral("FILE"), 1, 1))
-        return *done;
-    const QString path = parser.positionalArguments().constFirst();
-    const std::optional<settings::SettingsImage> image = ReadSettings(path);
-    if (!image)
-        return kRefused;
+namespace ctl {
+
+namespace {
+
+int Check(const Invocation& call) {
+    const QString& path = call.arguments.front();
+    const settings::SettingsImage& image = call.images.front();
     // Exactly what the window sends after loading this file.
-    const settings::SettingsImage sent = settings::Normalised(*image);
-    const std::size_t changed = ChangedFields(*image, sent).size();
+    const settings::SettingsImage sent = settings::Normalised(image);
+    const std::size_t changed = ChangedFields(image, sent).size();
     if (changed == 0) {
         Out() << path << ": the window sends it unchanged\n";
     } else {
         Out() << path << ": the window would change " << changed << (changed == 1 ? " field" : " fields")
               << " when it loads and sends it:\n";
-        PrintLines(ChangeLines(*image, sent));
+        PrintLines(ChangeLines(image, sent));
     }
-    for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(*image)) {
+    for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(image)) {
         Out() << "warning: " << QString::fromUtf8(refusal.field->key) << " is " << refusal.value
               << ": the window's data check refuses it (" << settings::RangeMessage(refusal.range).c_str()
               << ") but sends it all the same\n";
@@ -39,3 +31,23 @@ int ctl::Check(const QStringList& arguments) {
     Out().flush();
     return changed == 0 ? kSuccess : kFailure;
 }
+
+}  // namespace
+
+Command CheckCommand() {
+    return {
+        .name = QStringLiteral("check"),
+        .summary = "check FILE                   would the window change a byte of it?",
+        .description = QStringLiteral(
+            "Checks that FILE is a settings file by the window's rules (a regular file, the model's\n"
+            "header, 214 bytes or more) and lists every field the window would change when it loads the\n"
+            "file and sends it, with its bytes before and after. Values the window's data check refuses\n"
+            "are warnings: the window sends them all the same.\n"
+            "Exit status: 0 sent unchanged, 1 the window would change bytes, 2 not a settings file."),
+        .arguments = {QStringLiteral("FILE")},
+        .readsSettings = true,
+        .run = Check,
+    };
+}
+
+}  // namespace ctl

@@ -3,12 +3,14 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "ctl/FileNames.h"
-
+#include "ctl/Command.h"
 #include "ctl/Commands.h"
+#include "ctl/FileNames.h"
 #include "ctl/Output.h"
 #include "settings/FactoryImage.h"
 #include "settings/SettingsFile.h"
+
+namespace ctl {
 
 namespace {
 
@@ -21,43 +23,26 @@ int WriteToStandardOutput() {
         settings::WriteSettingsFile(QFile::encodeName(path).toStdString(), settings::FactoryImage());
     if (!directory.isValid() || saved.result != settings::SaveResult::Saved ||
         !file.open(QIODevice::ReadOnly)) {
-        ctl::Error(QStringLiteral("cannot write the settings to standard output: %1")
-                       .arg(QString::fromStdString(saved.reason)));
-        return ctl::kRefused;
+        Error(QStringLiteral("cannot write the settings to standard output: %1")
+                  .arg(QString::fromStdString(saved.reason)));
+        return kRefused;
     }
     const QByteArray bytes = file.readAll();
-    ctl::Out().flush();
+    Out().flush();
     const bool written =
         std::fwrite(bytes.constData(), 1, bytes.size(), stdout) == static_cast<std::size_t>(bytes.size()) &&
         std::fflush(stdout) == 0;
     if (!written) {
-        ctl::Error(QStringLiteral("cannot write the settings to standard output"));
-        return ctl::kRefused;
-    }
-    return ctl::kSuccess;
-}
-
-}  // namespace
-
-int ctl::Factory(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption output(
-        {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("Write the settings file FILE (replaced when it exists; '-' "
-                       "for standard output)."),
-        QStringLiteral("FILE"));
-    parser.addOption(output);
-    const QString description = QStringLiteral(
-        "Writes the factory settings file. The file is written beside FILE and renamed over it, so\n"
-        "a failure (a full disk, a directory without write access) leaves an existing FILE as it was.\n"
-        "Exit status: 0 written, 2 nothing written (the reason on stderr).");
-    if (const std::optional<int> done = ParseCommand(parser, arguments, description, QString(), 0, 0))
-        return *done;
-    const QString path = parser.value(output);
-    if (path.isEmpty()) {
-        Error(QStringLiteral("missing option: -o FILE\nTry 'bmk540ctl factory --help'."));
+        Error(QStringLiteral("cannot write the settings to standard output"));
         return kRefused;
     }
+    return kSuccess;
+}
+
+int Factory(const Invocation& call) {
+    const QString path = call.parser.value(QStringLiteral("output"));
+    if (path.isEmpty())
+        return UsageError(QStringLiteral("factory"), QStringLiteral("missing option: -o FILE"));
     if (IsStandardStream(path))
         return WriteToStandardOutput();
     // Over a symbolic link the link stays and its target gets the settings.
@@ -70,3 +55,23 @@ int ctl::Factory(const QStringList& arguments) {
     }
     return kSuccess;
 }
+
+}  // namespace
+
+Command FactoryCommand() {
+    return {
+        .name = QStringLiteral("factory"),
+        .summary = "factory -o FILE              write the factory settings file",
+        .description = QStringLiteral(
+            "Writes the factory settings file. The file is written beside FILE and renamed over it, so\n"
+            "a failure (a full disk, a directory without write access) leaves an existing FILE as it was.\n"
+            "Exit status: 0 written, 2 nothing written (the reason on stderr)."),
+        .options = {{{QStringLiteral("o"), QStringLiteral("output")},
+                     QStringLiteral(
+                         "Write the settings file FILE (replaced when it exists; '-' for standard output)."),
+                     QStringLiteral("FILE")}},
+        .run = Factory,
+    };
+}
+
+}  // namespace ctl

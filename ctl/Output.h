@@ -1,7 +1,5 @@
 #pragma once
-// What every command shares: exit codes, UTF-8 streams, errors in the usual form, JSON, and the
-// parsing of a command's own options.
-#include <QCommandLineParser>
+// What every command shares: exit codes, UTF-8 streams, errors in the usual form, lines and JSON.
 #include <QJsonValue>
 #include <QTextStream>
 #include <optional>
@@ -27,12 +25,5 @@ void PrintLines(const std::vector<std::string>& lines);
 
 // Indented JSON on stdout.
 void PrintJson(const QJsonValue& value);
-
-// Parses a command's options after adding --help. Returns an exit code when the command is done
-// already: kSuccess after printing its help, kRefused after an error (on stderr); nothing when the
-// command should run. `positional` names the arguments shown in the usage line, e.g. "FILE".
-std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                const QString& description, const QString& positional, int minPositional,
-                                int maxPositional);
 
 }  // namespace ctl

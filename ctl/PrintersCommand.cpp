@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ctl/Columns.h"
+#include "ctl/Command.h"
 #include "ctl/Commands.h"
 #include "ctl/Output.h"
 #include "ctl/QueueChoice.h"
@@ -18,36 +19,15 @@ QString Accepting(const platform::PrinterQueue& queue) {
     return queue.acceptingJobs ? QStringLiteral("accepting") : QStringLiteral("rejecting");
 }
 
-}  // namespace
-
-int Printers(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption server = ServerOption();
-    const QCommandLineOption timeout = TimeoutOption();
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the queues as JSON."));
-    parser.addOptions({server, timeout, json});
-    const QString description = QStringLiteral(
-        "Lists the queues of the ORV Quillstrike 540QZ7's driver on each scheduler, but not those\n"
-        "printing into a file: one line each with printer, server, state (idle, printing or stopped),\n"
-        "accepting or rejecting, device URI and the scheduler's reason for the state; a scheduler\n"
-        "that cannot be asked on stderr.\n"
-        "Exit status: 0 listed, 1 a scheduler could not be asked, 2 none could.");
-    if (const std::optional<int> done = ParseCommand(parser, arguments, description, QString(), 0, 0))
-        return *done;
-    const std::optional<Clock::duration> bound = TimeoutFromOption(parser, timeout);
-    if (!bound)
-        return kRefused;
-    const std::optional<SchedulerChoice> choice = SchedulersFromOptions(parser.values(server));
-    if (!choice)
-        return kRefused;
-
-    const std::vector<Listing> listings = ListQueues(choice->schedulers, Bounds{*bound});
+int Printers(const Invocation& call) {
+    const SchedulerChoice& choice = call.schedulers;
+    const std::vector<Listing> listings = ListQueues(choice.schedulers, Bounds{call.timeout});
     std::vector<QStringList> rows;
     QJsonArray array;
     std::vector<const Listing*> asked;
     for (std::size_t s = 0; s < listings.size(); ++s) {
         asked.push_back(&listings[s]);
-        const QString name = choice->schedulers[s].name;
+        const QString name = choice.schedulers[s].name;
         if (listings[s].sameAs)
             continue;
         for (const platform::PrinterQueue& queue :
@@ -66,8 +46,8 @@ int Printers(const QStringList& arguments) {
                                      {QStringLiteral("reason"), reason}});
         }
     }
-    const std::vector<SchedulerEntry> entries = SchedulerEntries(*choice, asked);
-    if (parser.isSet(json)) {
+    const std::vector<SchedulerEntry> entries = SchedulerEntries(choice, asked);
+    if (call.parser.isSet(QStringLiteral("json"))) {
         PrintJson(ReportJson(array, entries));
     } else {
         PrintColumns(rows);
@@ -78,6 +58,25 @@ int Printers(const QStringList& arguments) {
     if (answered == 0)
         return kRefused;
     return answered == static_cast<qsizetype>(listings.size()) ? kSuccess : kFailure;
+}
+
+}  // namespace
+
+Command PrintersCommand() {
+    return {
+        .name = QStringLiteral("printers"),
+        .summary = "printers [--server S]...     the queues of this model",
+        .description = QStringLiteral(
+            "Lists the queues of the ORV Quillstrike 540QZ7's driver on each scheduler, but not those\n"
+            "printing into a file: one line each with printer, server, state (idle, printing or stopped),\n"
+            "accepting or rejecting, device URI and the scheduler's reason for the state; a scheduler\n"
+            "that cannot be asked on stderr.\n"
+            "Exit status: 0 listed, 1 a scheduler could not be asked, 2 none could."),
+        .options = {ServerOption(),
+                    TimeoutOption(),
+                    {QStringLiteral("json"), QStringLiteral("Print the queues as JSON.")}},
+        .run = Printers,
+    };
 }
 
 }  // namespace ctl

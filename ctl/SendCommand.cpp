@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "ctl/Columns.h"
+#include "ctl/Command.h"
 #include "ctl/Commands.h"
 #include "ctl/Delivery.h"
 #include "ctl/Interruption.h"
@@ -15,7 +16,6 @@
 #include "ctl/QueueChoice.h"
 #include "ctl/Results.h"
 #include "ctl/Schedulers.h"
-#include "ctl/SettingsInput.h"
 #include "platform/ModelPrinter.h"
 #include "settings/Normalised.h"
 
@@ -66,7 +66,7 @@ QString ResultText(const Delivery& delivery) {
            (delivery.reason.isEmpty() ? QString() : QStringLiteral(": ") + delivery.reason);
 }
 
-void PrintLines(const std::vector<Delivery>& deliveries, const std::vector<Scheduler>& schedulers) {
+void PrintDeliveries(const std::vector<Delivery>& deliveries, const std::vector<Scheduler>& schedulers) {
     std::vector<QStringList> rows;
     for (const Delivery& d : deliveries) {
         rows.push_back({d.printer, schedulers[d.scheduler].name,
@@ -127,104 +127,69 @@ int Leave(int status, bool lingering) {
     std::_Exit(status);
 }
 
-}  // namespace
-
-int Send(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption printer(QStringLiteral("printer"),
-                                     QStringLiteral("Send to the queue NAME (in any case) on every scheduler "
-                                                    "that has one (repeat for more printers)."),
-                                     QStringLiteral("NAME"));
-    const QCommandLineOption all(QStringLiteral("all"),
-                                 QStringLiteral("Send to every queue 'bmk540ctl printers' lists."));
-    const QCommandLineOption server = ServerOption();
-    const QCommandLineOption wait(QStringLiteral("wait"),
-                                  QStringLiteral("Follow every job until it is completed, aborted or "
-                                                 "canceled; report by SECONDS from the start at the latest."),
-                                  QStringLiteral("SECONDS"));
-    const QCommandLineOption timeout = TimeoutOption();
-    const QCommandLineOption cancel(QStringLiteral("cancel-unfinished"),
-                                    QStringLiteral("Cancel the jobs not completed when the wait runs out or "
-                                                   "the command is interrupted."));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("Ask the schedulers and say which queues would get a job; "
-                                                   "send nothing."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the result as JSON."));
-    parser.addOptions({printer, all, server, wait, timeout, cancel, dryRun, json});
-    const QString description =
-        QStringLiteral(
-            "Sends the settings of FILE, exactly as the window sends them after loading it, as one raw job\n"
-            "titled \"%1\" to each printer, to all of them at once.\n"
-            "Prints one line per printer: printer, server, job id and result (completed, sent, failed,\n"
-            "not-sent, unknown, timed-out, canceled or would-send, with the reason); a scheduler that\n"
-            "cannot be asked on stderr. The first Ctrl-C stops sending and reports every printer.\n"
-            "Exit status: 0 every printer completed (or was sent to, without --wait), 1 one did not or\n"
-            "a scheduler could not be asked, 2 nothing was sent, 130/143 interrupted.")
-            .arg(QString::fromLatin1(platform::kStatusWriteTitle));
-    if (const std::optional<int> done =
-            ParseCommand(parser, arguments, description, QStringLiteral("FILE"), 1, 1))
-        return *done;
-
-    const QStringList names = Unique(parser.values(printer));
-    if (names.isEmpty() == !parser.isSet(all)) {
-        Error(QStringLiteral(
-            "give either --printer NAME (once or more) or --all\nTry 'bmk540ctl send --help'."));
-        return kRefused;
+// The --wait value in seconds, or nothing (after an error) for a bad one; 0 without --wait.
+std::optional<double> WaitSeconds(const QCommandLineParser& parser) {
+    const QString wait = QStringLiteral("wait");
+    if (!parser.isSet(wait))
+        return 0;
+    bool number = false;
+    const double seconds = parser.value(wait).toDouble(&number);
+    if (!number || !(seconds > 0) || seconds > kLongestWaitSeconds) {
+        Error(QStringLiteral("--wait takes a number of seconds above 0, at most a day; not '%1'")
+                  .arg(parser.value(wait)));
+        return std::nullopt;
     }
+    return seconds;
+}
+
+std::optional<int> CheckOptions(const QCommandLineParser& parser) {
+    const QStringList names = parser.values(QStringLiteral("printer"));
+    if (names.isEmpty() == !parser.isSet(QStringLiteral("all")))
+        return UsageError(QStringLiteral("send"),
+                          QStringLiteral("give either --printer NAME (once or more) or --all"));
     if (names.contains(QString())) {
         Error(QStringLiteral("--printer needs a queue name"));
         return kRefused;
     }
-    const Clock::time_point start = Clock::now();
-    SendPlan plan{names, {}, {}};
-    if (parser.isSet(wait)) {
-        bool number = false;
-        const double seconds = parser.value(wait).toDouble(&number);
-        if (!number || !(seconds > 0) || seconds > kLongestWaitSeconds) {
-            Error(QStringLiteral("--wait takes a number of seconds above 0, at most a day; not '%1'")
-                      .arg(parser.value(wait)));
-            return kRefused;
-        }
-        // Counted from now: listing, sending and following all end by then.
-        plan.end =
-            start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    }
-    const std::optional<Clock::duration> bound = TimeoutFromOption(parser, timeout);
-    if (!bound)
+    if (!WaitSeconds(parser))
         return kRefused;
-    plan.timeout = *bound;
-    plan.dryRun = parser.isSet(dryRun);
-    plan.cancelUnfinished = parser.isSet(cancel);
-    const std::optional<SchedulerChoice> choice = SchedulersFromOptions(parser.values(server));
-    if (!choice)
-        return kRefused;
+    return std::nullopt;
+}
 
-    // The window's loader decides what is a settings file; nothing is sent for one it refuses.
-    const std::optional<settings::SettingsImage> loaded =
-        ReadSettings(parser.positionalArguments().constFirst());
-    if (!loaded)
-        return kRefused;
-    const settings::SettingsImage image = settings::Normalised(*loaded);
+int Send(const Invocation& call) {
+    const QCommandLineParser& parser = call.parser;
+    const QStringList names = Unique(parser.values(QStringLiteral("printer")));
+    SendPlan plan{names, {}, call.timeout};
+    // Counted from the start: listing, sending and following all end by then.
+    if (const double seconds = *WaitSeconds(parser); seconds > 0)
+        plan.end =
+            call.start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    plan.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    plan.cancelUnfinished = parser.isSet(QStringLiteral("cancel-unfinished"));
+    const SchedulerChoice& choice = call.schedulers;
+    // The window's loader has decided what is a settings file; what is sent is what the window
+    // sends after loading it.
+    const settings::SettingsImage image = settings::Normalised(call.images.front());
     plan.document.assign(image.data(), image.data() + image.size());
 
     CatchInterrupts();
-    SendReport report = Deliver(choice->schedulers, plan);
+    SendReport report = Deliver(choice.schedulers, plan);
     std::vector<const Listing*> listings;
     for (const SchedulerRun& run : report.runs)
         listings.push_back(&run.listing);
-    const std::vector<SchedulerEntry> entries = SchedulerEntries(*choice, listings);
+    const std::vector<SchedulerEntry> entries = SchedulerEntries(choice, listings);
     const std::vector<Delivery> lines = Lines(report.runs, names);
     const int status = ExitStatus(report, lines, entries);
-    if (parser.isSet(json)) {
-        PrintJson(ReportJson(LinesJson(lines, choice->schedulers), entries));
+    if (parser.isSet(QStringLiteral("json"))) {
+        PrintJson(ReportJson(LinesJson(lines, choice.schedulers), entries));
     } else {
-        PrintLines(lines, choice->schedulers);
+        PrintDeliveries(lines, choice.schedulers);
         ReportSchedulers(entries);
         const bool anyAsked =
             std::any_of(entries.begin(), entries.end(), [](const SchedulerEntry& e) { return e.ok; });
         if (lines.empty() && anyAsked && !report.interruption) {
             QStringList where;
-            for (const Scheduler& s : choice->schedulers)
+            for (const Scheduler& s : choice.schedulers)
                 where.append(s.name);
             Error(QStringLiteral("no queue of the %1 on %2")
                       .arg(QString::fromLatin1(platform::kModelDriver), where.join(QStringLiteral(", "))));
@@ -236,6 +201,55 @@ int Send(const QStringList& arguments) {
             Error(QStringLiteral("interrupted: no further jobs sent"));
     }
     return Leave(status, report.lingering);
+}
+
+}  // namespace
+
+Command SendCommand() {
+    return {
+        .name = QStringLiteral("send"),
+        .summary =
+            "send FILE (--printer P... | --all) [--server S]... [--wait SECONDS] [--timeout SECONDS]\n"
+            "     [--cancel-unfinished] [--dry-run] [--json]\n"
+            "                               send the settings to printers",
+        .description =
+            QStringLiteral(
+                "Sends the settings of FILE, exactly as the window sends them after loading it, as one raw "
+                "job\n"
+                "titled \"%1\" to each printer, to all of them at once.\n"
+                "Prints one line per printer: printer, server, job id and result (completed, sent, failed,\n"
+                "not-sent, unknown, timed-out, canceled or would-send, with the reason); a scheduler that\n"
+                "cannot be asked on stderr. The first Ctrl-C stops sending and reports every printer.\n"
+                "Exit status: 0 every printer completed (or was sent to, without --wait), 1 one did not or\n"
+                "a scheduler could not be asked, 2 nothing was sent, 130/143 interrupted.")
+                .arg(QString::fromLatin1(platform::kStatusWriteTitle)),
+        .arguments = {QStringLiteral("FILE")},
+        .options =
+            {
+                {QStringLiteral("printer"),
+                 QStringLiteral(
+                     "Send to the queue NAME (in any case) on every scheduler that has one (repeat for "
+                     "more printers)."),
+                 QStringLiteral("NAME")},
+                {QStringLiteral("all"), QStringLiteral("Send to every queue 'bmk540ctl printers' lists.")},
+                ServerOption(),
+                {QStringLiteral("wait"),
+                 QStringLiteral(
+                     "Follow every job until it is completed, aborted or canceled; report by SECONDS "
+                     "from the start at the latest."),
+                 QStringLiteral("SECONDS")},
+                TimeoutOption(),
+                {QStringLiteral("cancel-unfinished"),
+                 QStringLiteral("Cancel the jobs not completed when the wait runs out or the command is "
+                                "interrupted.")},
+                {QStringLiteral("dry-run"),
+                 QStringLiteral("Ask the schedulers and say which queues would get a job; send nothing.")},
+                {QStringLiteral("json"), QStringLiteral("Print the result as JSON.")},
+            },
+        .readsSettings = true,
+        .check = CheckOptions,
+        .run = Send,
+    };
 }
 
 }  // namespace ctl

@@ -1,7 +1,6 @@
 // bmk540ctl: settings files and sends to many printers, without a window.
 #include <QCoreApplication>
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "ctl/Commands.h"
@@ -10,28 +9,11 @@
 
 namespace {
 
-struct Command {
-    QString name;
-    std::function<int(const QStringList&)> run;
-    const char* summary;
-};
-
 // In the order the help lists them.
-const std::vector<Command>& Commands() {
-    static const std::vector<Command> commands = {
-        {QStringLiteral("show"), ctl::Show, "show FILE [--json]           every field of a settings file"},
-        {QStringLiteral("diff"), ctl::Diff,
-         "diff A B [--json]            the fields in which two files differ"},
-        {QStringLiteral("check"), ctl::Check,
-         "check FILE                   would the window change a byte of it?"},
-        {QStringLiteral("factory"), ctl::Factory,
-         "factory -o FILE              write the factory settings file"},
-        {QStringLiteral("printers"), ctl::Printers, "printers [--server S]...     the queues of this model"},
-        {QStringLiteral("send"), ctl::Send,
-         "send FILE (--printer P... | --all) [--server S]... [--wait SECONDS] [--timeout SECONDS]\n"
-         "     [--cancel-unfinished] [--dry-run] [--json]\n"
-         "                               send the settings to printers"},
-    };
+const std::vector<ctl::Command>& Commands() {
+    static const std::vector<ctl::Command> commands = {ctl::ShowCommand(),     ctl::DiffCommand(),
+                                                       ctl::CheckCommand(),    ctl::FactoryCommand(),
+                                                       ctl::PrintersCommand(), ctl::SendCommand()};
     return commands;
 }
 
@@ -39,7 +21,7 @@ void PrintUsage(QTextStream& out) {
     out << "Usage: bmk540ctl COMMAND [OPTIONS]\n"
            "Shows, checks and compares settings files of the ORV Quillstrike 540QZ7 and sends them\n"
            "to its printers through CUPS.\n\nCommands:\n";
-    for (const Command& command : Commands())
+    for (const ctl::Command& command : Commands())
         out << "  " << command.summary << '\n';
     out << "\nOptions:\n"
            "  -h, --help     Show this help and exit; 'bmk540ctl COMMAND --help' for a command.\n"
@@ -70,13 +52,13 @@ int main(int argc, char** argv) {
         ctl::Out() << "bmk540ctl " << QCoreApplication::applicationVersion() << Qt::endl;
         return ctl::kSuccess;
     }
-    const auto command =
-        std::find_if(Commands().begin(), Commands().end(), [&](const Command& c) { return c.name == first; });
+    const auto command = std::find_if(Commands().begin(), Commands().end(),
+                                      [&](const ctl::Command& c) { return c.name == first; });
     if (command == Commands().end()) {
         ctl::Error((first.isEmpty() ? QStringLiteral("no command given")
                                     : QStringLiteral("unknown command '%1'").arg(first)) +
                    QStringLiteral("\nTry 'bmk540ctl --help'."));
         return ctl::kRefused;
     }
-    return command->run(arguments);
+    return ctl::Run(*command, arguments);
 }
