@@ -76,8 +76,8 @@ QLabel* Mark(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-FormatSettingsDialog::FormatSettingsDialog(int format, FormatBlocks& blocks, settings::FormatValues& values,
-                                           QWidget* parent)
+FormatSettingsDialog::FormatSettingsDialog(int format, settings::FormatBlocks& blocks,
+                                           settings::FormatValues& values, QWidget* parent)
     : QDialog(parent),
       m_ui(std::make_unique<Ui::FormatSettingsDialog>()),
       m_format(format),
@@ -103,10 +103,7 @@ FormatSettingsDialog::FormatSettingsDialog(int format, FormatBlocks& blocks, set
     connect(m_ui->cancel, &QPushButton::clicked, this, &FormatSettingsDialog::reject);
 
     setWindowTitle(msg::FormatDialogTitle(formatName(format)));
-    if (format == 0)
-        settings::DecodeFormat0(m_blocks.format0.data(), m_values);
-    else if (format >= 1 && format <= 3)
-        settings::DecodeFormatN(m_blocks.formatN[static_cast<std::size_t>(format - 1)].data(), m_values);
+    settings::DecodeFormat(m_blocks, format, m_values);
     showValues();
     // Format 0 has no margins.
     QWidget* const margins[] = {m_ui->leftMarginLabel,   m_ui->leftMargin,       m_ui->leftMarginArrows,
@@ -215,13 +212,6 @@ bool FormatSettingsDialog::readValues() {
            m_ui->rightMargin->readValue(m_values.rightMargin);
 }
 
-void FormatSettingsDialog::writeBlock() {
-    if (m_format == 0)
-        settings::EncodeFormat0(m_values, m_blocks.format0.data());
-    else if (m_format >= 1 && m_format <= 3)
-        settings::EncodeFormatN(m_values, m_blocks.formatN[static_cast<std::size_t>(m_format - 1)].data());
-}
-
 void FormatSettingsDialog::accept() {
     if (m_rightMarginPending) {
         seams::warn(this, msg::RightMarginNotAboveLeft(), msg::RightMarginCaption());
@@ -240,7 +230,7 @@ void FormatSettingsDialog::accept() {
     }
     if (!readValues())
         return;
-    writeBlock();
+    settings::EncodeFormat(m_values, m_format, m_blocks);
     QDialog::accept();
 }
 

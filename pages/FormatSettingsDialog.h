@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QString>
 #include <array>
-#include <cstdint>
 #include <memory>
 
 #include "settings/FormatBlock.h"
@@ -16,19 +15,12 @@ namespace Ui {
 class FormatSettingsDialog;
 }
 
-// The four format blocks as the function select page carries them: bytes that only the format
-// settings dialog reads and writes.
-struct FormatBlocks {
-    std::array<std::uint8_t, settings::kFormat0Size> format0{};
-    std::array<std::array<std::uint8_t, settings::kFormatNSize>, 3> formatN{};
-};
-
 class FormatSettingsDialog : public QDialog {
     Q_OBJECT
 public:
     // Opens on the block of format 0..3, decoded into values; OK writes that block alone. Any other
     // format opens on values as they are and OK writes no block.
-    FormatSettingsDialog(int format, FormatBlocks& blocks, settings::FormatValues& values,
+    FormatSettingsDialog(int format, settings::FormatBlocks& blocks, settings::FormatValues& values,
                          QWidget* parent = nullptr);
     ~FormatSettingsDialog() override;
 
@@ -56,7 +48,6 @@ private:
     void addIntakeRows();
     void showValues();
     bool readValues();
-    void writeBlock();
     void onIntakeChanged(const Intake& intake);
     void onSliderMoved(const Intake& intake);
     void onPaperLengthChanged();
@@ -65,7 +56,7 @@ private:
 
     std::unique_ptr<Ui::FormatSettingsDialog> m_ui;
     int m_format;
-    FormatBlocks& m_blocks;
+    settings::FormatBlocks& m_blocks;
     settings::FormatValues& m_values;
     std::array<Intake, 5> m_intakes{};
     bool m_rightMarginPending = false;

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "app/Messages.h"
 #include "framework/Seams.h"
@@ -14,20 +13,6 @@
 #include "settings/PanelWords.h"
 #include "settings/SettingsImage.h"
 #include "ui_SelectPage.h"
-
-namespace {
-
-template <std::size_t N>
-void CopyIn(const settings::SettingsImage& image, std::size_t offset, std::array<std::uint8_t, N>& block) {
-    std::copy_n(image.data() + offset, N, block.begin());
-}
-
-template <std::size_t N>
-void CopyOut(const std::array<std::uint8_t, N>& block, settings::SettingsImage& image, std::size_t offset) {
-    std::copy_n(block.begin(), N, image.data() + offset);
-}
-
-}  // namespace
 
 SelectPage::SelectPage(QWidget* parent)
     : SettingsPage(parent),
@@ -76,10 +61,8 @@ bool SelectPage::eventFilter(QObject* watched, QEvent* event) {
 
 void SelectPage::load(const settings::SettingsImage& image) {
     settings::DecodeSelect(image, m_values);
-    // The blocks travel unread; only the dialog looks inside them.
-    CopyIn(image, settings::kFormat0Offset, m_blocks.format0);
-    for (std::size_t n = 0; n < m_blocks.formatN.size(); ++n)
-        CopyIn(image, settings::kFormatNOffsets[n], m_blocks.formatN[n]);
+    // Only the format dialog looks inside the blocks.
+    settings::DecodeFormatBlocks(image, m_blocks);
     showChoice(m_ui->reduction, m_values.reduction);
     showChoice(m_typefaces, m_values.typeface);
     showChoice(m_ui->format, m_values.format);
@@ -93,9 +76,7 @@ void SelectPage::store(settings::SettingsImage& image) {
     m_values.format = m_ui->format->currentIndex();
     m_values.hopper = m_hoppers->checkedId();
     settings::EncodeSelect(m_values, image);
-    CopyOut(m_blocks.format0, image, settings::kFormat0Offset);
-    for (std::size_t n = 0; n < m_blocks.formatN.size(); ++n)
-        CopyOut(m_blocks.formatN[n], image, settings::kFormatNOffsets[n]);
+    settings::EncodeFormatBlocks(m_blocks, image);
 }
 
 void SelectPage::refreshFormatButton() {

@@ -1,11 +1,12 @@
 #pragma once
 // Function select: typeface, hopper of the two-bin sheet feeder, reduced printing and the format
-// in use. The page carries the four format blocks through its format settings dialog, which alone
-// reads and writes the text inside them.
+// in use. The page holds the four format blocks as loaded; its format settings dialog alone edits
+// the values inside them.
 #include <memory>
 
 #include "pages/FormatSettingsDialog.h"
 #include "pages/SettingsPage.h"
+#include "settings/FormatBlock.h"
 #include "settings/PanelRules.h"
 
 class QButtonGroup;
@@ -36,7 +37,7 @@ private:
     QButtonGroup* m_hoppers;
     // As last loaded or stored: a code that names no choice keeps the one held.
     settings::SelectValues m_values;
-    FormatBlocks m_blocks;
+    settings::FormatBlocks m_blocks;
     // The dialog's working values, kept from one run to the next.
     settings::FormatValues m_formatValues;
 };

@@ -1,5 +1,6 @@
 #include "settings/FormatBlock.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "settings/FieldCodec.h"
@@ -65,6 +66,32 @@ void EncodeFormatN(const FormatValues& v, std::uint8_t* block) {
     WriteDecimal(block + At(layout, *layout.leftMargin), 3, v.leftMargin);
     WriteDecimal(block + At(layout, *layout.rightMargin), 3, v.rightMargin);
     EncodePositions(v, block, layout);
+}
+
+void DecodeFormatBlocks(const SettingsImage& image, FormatBlocks& blocks) {
+    std::copy_n(image.data() + kFormat0Offset, kFormat0Size, blocks.format0.begin());
+    for (std::size_t n = 0; n < blocks.formatN.size(); ++n)
+        std::copy_n(image.data() + kFormatNOffsets[n], kFormatNSize, blocks.formatN[n].begin());
+}
+
+void EncodeFormatBlocks(const FormatBlocks& blocks, SettingsImage& image) {
+    std::copy(blocks.format0.begin(), blocks.format0.end(), image.data() + kFormat0Offset);
+    for (std::size_t n = 0; n < blocks.formatN.size(); ++n)
+        std::copy(blocks.formatN[n].begin(), blocks.formatN[n].end(), image.data() + kFormatNOffsets[n]);
+}
+
+void DecodeFormat(const FormatBlocks& blocks, int format, FormatValues& values) {
+    if (format == 0)
+        DecodeFormat0(blocks.format0.data(), values);
+    else if (format >= 1 && format <= 3)
+        DecodeFormatN(blocks.formatN[static_cast<std::size_t>(format - 1)].data(), values);
+}
+
+void EncodeFormat(const FormatValues& values, int format, FormatBlocks& blocks) {
+    if (format == 0)
+        EncodeFormat0(values, blocks.format0.data());
+    else if (format >= 1 && format <= 3)
+        EncodeFormatN(values, blocks.formatN[static_cast<std::size_t>(format - 1)].data());
 }
 
 int StopValue(int stop, bool postcard) {

@@ -1,9 +1,11 @@
 #pragma once
 // The four stored page formats inside the image: text blocks of digits and commas.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
 #include "settings/ImageLayout.h"
+#include "settings/SettingsImage.h"
 
 namespace settings {
 
@@ -23,6 +25,19 @@ struct FormatValues {
     int leftMargin = 0;
     int rightMargin = 0;
 };
+
+// The four blocks as they stand in the image, commas and all: a block the user leaves alone goes
+// back byte for byte.
+struct FormatBlocks {
+    std::array<std::uint8_t, kFormat0Size> format0{};
+    std::array<std::array<std::uint8_t, kFormatNSize>, 3> formatN{};
+};
+
+void DecodeFormatBlocks(const SettingsImage& image, FormatBlocks& blocks);
+void EncodeFormatBlocks(const FormatBlocks& blocks, SettingsImage& image);
+// Format 0..3 of the blocks; any other format leaves the values, or the blocks, as they are.
+void DecodeFormat(const FormatBlocks& blocks, int format, FormatValues& values);
+void EncodeFormat(const FormatValues& values, int format, FormatBlocks& blocks);
 
 // Decoding takes the bytes as they come (no digit check); each position gets its nearest stop.
 void DecodeFormat0(const std::uint8_t* block22, FormatValues& values);

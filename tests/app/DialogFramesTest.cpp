@@ -11,7 +11,7 @@
 namespace {
 
 TEST(DialogFrames, CaptionAndCloseBoxOnlyAtAFixedSize) {
-    FormatBlocks blocks;
+    settings::FormatBlocks blocks;
     settings::FormatValues values;
     std::unique_ptr<QDialog> dialogs[] = {std::make_unique<FormatSettingsDialog>(0, blocks, values),
                                           std::make_unique<PrinterSelectDialog>(),

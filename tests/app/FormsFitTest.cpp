@@ -67,7 +67,7 @@ TEST_F(FormsFit, MainWindowWithEachPage) {
 
 TEST_F(FormsFit, FormatSettingsDialogWithAndWithoutMargins) {
     for (int format : {0, 1}) {
-        FormatBlocks blocks;
+        settings::FormatBlocks blocks;
         settings::FormatValues values;
         FormatSettingsDialog dialog(format, blocks, values);
         testing_support::ShowAndActivate(&dialog);

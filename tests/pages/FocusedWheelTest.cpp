@@ -57,9 +57,7 @@ const WheelRow kRows[] = {
 struct Hosted {
     explicit Hosted(Host host) {
         if (host == Host::FormatDialog) {
-            const settings::SettingsImage factory = settings::FactoryImage();
-            std::copy_n(factory.data() + settings::kFormat0Offset, blocks.format0.size(),
-                        blocks.format0.begin());
+            settings::DecodeFormatBlocks(settings::FactoryImage(), blocks);
             dialog = std::make_unique<FormatSettingsDialog>(0, blocks, values);
             ShowAndActivate(dialog.get());
             return;
@@ -89,7 +87,7 @@ struct Hosted {
     ScriptedUser user;             // no message box is expected
     SettingsPage* page = nullptr;  // owned by the window
     std::unique_ptr<PageWindow> window;
-    FormatBlocks blocks;
+    settings::FormatBlocks blocks;
     settings::FormatValues values;
     std::unique_ptr<FormatSettingsDialog> dialog;
 };

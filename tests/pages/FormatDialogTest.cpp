@@ -70,7 +70,7 @@ protected:
     }
 
     ScriptedUser user;
-    FormatBlocks blocks;
+    settings::FormatBlocks blocks;
     settings::FormatValues values;
     std::unique_ptr<FormatSettingsDialog> dialog;
 };
