@@ -1,7 +1,7 @@
 #include "app/AboutDialog.h"
 
-#include "framework/DialogFrame.h"
 #include "res/Images.h"
+#include "ui/DialogFrame.h"
 #include "ui_AboutDialog.h"
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::AboutDialog>()) {

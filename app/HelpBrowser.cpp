@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QRegularExpression>
 
-#include "app/Messages.h"
 #include "platform/ChmArchive.h"
+#include "ui/Messages.h"
 
 namespace {
 const QString kScheme = QStringLiteral("chm");

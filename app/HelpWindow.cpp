@@ -17,9 +17,9 @@
 #include <optional>
 
 #include "app/HelpBrowser.h"
-#include "app/Messages.h"
 #include "platform/ChmArchive.h"
 #include "platform/ChmSitemap.h"
+#include "ui/Messages.h"
 
 namespace {
 constexpr int kPageRole = Qt::UserRole;

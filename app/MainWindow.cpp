@@ -9,7 +9,6 @@
 #include <QTabWidget>
 #include <QToolBar>
 
-#include "app/Messages.h"
 #include "app/PageTable.h"
 #include "pages/ParamPage.h"
 #include "pages/SelectPage.h"
@@ -18,6 +17,7 @@
 #include "settings/FactoryImage.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MenuBarStyle.h"
+#include "ui/Messages.h"
 #include "ui/WindowKeys.h"
 
 MainWindow::MainWindow(QWidget* parent)

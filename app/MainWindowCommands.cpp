@@ -2,15 +2,15 @@
 // exit. Each asks before unsent or unsaved settings are lost.
 #include "app/BusyCursor.h"
 #include "app/MainWindow.h"
-#include "app/Messages.h"
 #include "app/PrinterSelectDialog.h"
-#include "framework/Seams.h"
 #include "pages/ParamPage.h"
 #include "pages/SelectPage.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
 #include "settings/FactoryImage.h"
 #include "ui/ElidedLabel.h"
+#include "ui/Messages.h"
+#include "ui/Seams.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
-#include "app/Messages.h"
-#include "framework/Seams.h"
 #include "pages/SelectPage.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/HelpViewer.h"
 #include "settings/SettingsFile.h"
+#include "ui/Messages.h"
+#include "ui/Seams.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "app/BusyCursor.h"
-#include "app/Messages.h"
-#include "framework/DialogFrame.h"
-#include "framework/Seams.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
+#include "ui/DialogFrame.h"
+#include "ui/Messages.h"
+#include "ui/Seams.h"
 #include "ui_PrinterSelectDialog.h"
 
 namespace {

@@ -7,13 +7,13 @@
 #include <optional>
 #include <vector>
 
-#include "app/Messages.h"
-#include "framework/DialogFrame.h"
-#include "framework/Seams.h"
 #include "pages/FocusedWheel.h"
 #include "pages/NumericEdit.h"
 #include "settings/PanelRules.h"
 #include "settings/PanelWords.h"
+#include "ui/DialogFrame.h"
+#include "ui/Messages.h"
+#include "ui/Seams.h"
 #include "ui_FormatSettingsDialog.h"
 
 namespace {

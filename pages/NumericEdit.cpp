@@ -8,10 +8,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/Messages.h"
-#include "framework/Seams.h"
 #include "pages/SettingsPage.h"
 #include "settings/PanelRules.h"
+#include "ui/Messages.h"
+#include "ui/Seams.h"
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {
     // What the user types is digits only; loaded or pasted-in-code text is not filtered.

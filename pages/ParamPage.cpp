@@ -4,12 +4,12 @@
 #include <QComboBox>
 #include <QRadioButton>
 
-#include "app/Messages.h"
-#include "framework/Seams.h"
 #include "pages/CheckedRadioFocus.h"
 #include "pages/FocusedWheel.h"
 #include "pages/NumericEdit.h"
 #include "settings/PanelWords.h"
+#include "ui/Messages.h"
+#include "ui/Seams.h"
 #include "ui_ParamPage.h"
 
 namespace {

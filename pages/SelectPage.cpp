@@ -5,13 +5,13 @@
 #include <QEvent>
 #include <QRadioButton>
 
-#include "app/Messages.h"
-#include "framework/Seams.h"
 #include "pages/CheckedRadioFocus.h"
 #include "pages/FocusedWheel.h"
 #include "settings/FormatBlock.h"
 #include "settings/PanelWords.h"
 #include "settings/SettingsImage.h"
+#include "ui/Messages.h"
+#include "ui/Seams.h"
 #include "ui_SelectPage.h"
 
 SelectPage::SelectPage(QWidget* parent)

@@ -4,8 +4,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "app/Messages.h"
 #include "res/Images.h"
+#include "ui/Messages.h"
 #include "ui/ToolTipsAtRest.h"
 
 namespace {

@@ -19,9 +19,9 @@
 
 #include "app/HelpBrowser.h"
 #include "app/HelpWindow.h"
-#include "app/Messages.h"
 #include "platform/HelpViewer.h"
 #include "tests/app/MainWindowFixture.h"
+#include "ui/Messages.h"
 
 namespace {
 

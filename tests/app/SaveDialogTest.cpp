@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "framework/Seams.h"
+#include "ui/Seams.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "framework/Seams.h"
+#include "ui/Seams.h"
 
 class QDialog;
 

@@ -3,6 +3,8 @@
 // dialog's rows, message boxes and the help window. The forms (.ui) hold their own labels.
 #include <QString>
 
+#include "settings/Normalised.h"
+
 namespace msg {
 
 inline QString Caption() {
@@ -183,8 +185,9 @@ inline QString HelpPageMissing(const QString& page) {
 inline QString EnterInteger() {
     return QStringLiteral("整数を入力してください。");
 }
+// The words are settings/'s, which bmk540ctl prints as well.
 inline QString EnterIntegerInRange(int minimum, int maximum) {
-    return QStringLiteral("%1 から %2 までの整数を入力してください。").arg(minimum).arg(maximum);
+    return QString::fromStdString(settings::RangeMessage({minimum, maximum}));
 }
 
 // Parameter setting 1: head-centring positions left at one digit.

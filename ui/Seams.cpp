@@ -1,4 +1,4 @@
-#include "framework/Seams.h"
+#include "ui/Seams.h"
 
 #include <QDialog>
 #include <QFileDialog>

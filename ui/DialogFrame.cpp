@@ -1,4 +1,4 @@
-#include "framework/DialogFrame.h"
+#include "ui/DialogFrame.h"
 
 #include <QDialog>
 #include <QLayout>
