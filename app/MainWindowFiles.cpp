@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "app/AboutDialog.h"
-#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "help/HelpViewer.h"
+#include "help/HelpWindow.h"
 #include "pages/SelectPage.h"
 #include "platform/ExecutableDirectory.h"
-#include "platform/HelpViewer.h"
 #include "settings/SettingsFile.h"
 #include "ui/Messages.h"
 #include "ui/Seams.h"
@@ -108,12 +108,12 @@ bool MainWindow::saveSettingsFile() {
 
 void MainWindow::helpContents() {
 #ifdef _WIN32
-    const platform::HelpOpener ownViewer;  // Windows reads compiled help itself
+    const help::HelpOpener ownViewer;  // Windows reads compiled help itself
 #else
     // Other desktops seldom have a viewer for compiled help: the program shows the file itself.
-    const platform::HelpOpener ownViewer = [this](const QString& path) { return ShowHelpWindow(this, path); };
+    const help::HelpOpener ownViewer = [this](const QString& path) { return ShowHelpWindow(this, path); };
 #endif
-    if (!platform::OpenHelpFile(m_helpPath, ownViewer))
+    if (!help::OpenHelpFile(m_helpPath, ownViewer))
         seams::warn(this, msg::HelpNotFound(), msg::Caption());
 }
 

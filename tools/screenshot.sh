@@ -12,7 +12,7 @@ if [ -z "${BMK_IN_XVFB:-}" ]; then
   install_x11_tools
   tools/install-deps.sh
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$build" -j2 --target bmk540 bmk540-capture bmk_help
+  cmake --build "$build" -j2 --target bmk540 bmk540-capture bmk_help_file
   exec env BMK_IN_XVFB=1 xvfb-run -a -s "-screen 0 2048x1536x24" "$0" "$@"
 fi
 

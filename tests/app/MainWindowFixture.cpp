@@ -4,22 +4,22 @@
 #include <QApplication>
 #include <QTest>
 
+#include "help/HelpViewer.h"
 #include "pages/NumericEdit.h"
 #include "platform/ExecutableDirectory.h"
-#include "platform/HelpViewer.h"
 
 MainWindowTest::MainWindowTest() {
     printers.addPrinter(ModelPrinter("Quill"));
     platform::SetPrinterSystemForTesting(&printers);
     platform::SetExecutableDirectoryForTesting(dir.path());
-    platform::SetHelpOpenerForTesting([](const QString&) { return true; });
+    help::SetHelpOpenerForTesting([](const QString&) { return true; });
 }
 
 MainWindowTest::~MainWindowTest() {
     main.reset();
     platform::SetPrinterSystemForTesting(nullptr);
     platform::SetExecutableDirectoryForTesting(QString());
-    platform::SetHelpOpenerForTesting({});
+    help::SetHelpOpenerForTesting({});
 }
 
 platform::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name, const std::string& device) {

@@ -12,8 +12,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "help/HelpViewer.h"
 #include "pages/NumericEdit.h"
-#include "platform/HelpViewer.h"
 #include "settings/FactoryImage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "ui/ElidedLabel.h"
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, HelpIsTheChmBesideTheExecutableGrayedWithoutItAndReportsA
     EXPECT_EQ(main->helpPath(), TempPath(QStringLiteral("bmk540.chm")));
     EXPECT_FALSE(main->actions().helpContents->isEnabled());
     int opened = 0;
-    platform::SetHelpOpenerForTesting([&](const QString&) { return ++opened, true; });
+    help::SetHelpOpenerForTesting([&](const QString&) { return ++opened, true; });
     Press(Qt::Key_F1, Qt::NoModifier);
     EXPECT_EQ(opened, 0);  // a grayed command's key does nothing
 
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, HelpIsTheChmBesideTheExecutableGrayedWithoutItAndReportsA
     EXPECT_TRUE(main->actions().helpContents->isEnabled());
     Press(Qt::Key_F1, Qt::NoModifier);
     EXPECT_EQ(opened, 1);
-    platform::SetHelpOpenerForTesting([](const QString&) { return false; });
+    help::SetHelpOpenerForTesting([](const QString&) { return false; });
     user.expectWarning(QStringLiteral("ヘルプファイルが見つかりません。"), kCaption);
     main->actions().helpContents->trigger();
     EXPECT_EQ(user.boxes().size(), 1u);

@@ -1,10 +1,10 @@
-#include "app/HelpBrowser.h"
+#include "help/HelpBrowser.h"
 
 #include <QDesktopServices>
 #include <QImage>
 #include <QRegularExpression>
 
-#include "platform/ChmArchive.h"
+#include "help/ChmArchive.h"
 #include "ui/Messages.h"
 
 namespace {
@@ -25,11 +25,11 @@ QString WithTypedStyleSheets(QString html) {
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {}
 
-void HelpBrowser::SetArchive(const platform::ChmArchive* archive) {
+void HelpBrowser::setArchive(const help::ChmArchive* archive) {
     m_archive = archive;
 }
 
-QUrl HelpBrowser::PageUrl(const QString& page) {
+QUrl HelpBrowser::pageUrl(const QString& page) {
     QString path = page.trimmed();
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     // A topic may be written as "file.chm::/page.html"; it is this file's page either way.
@@ -39,21 +39,21 @@ QUrl HelpBrowser::PageUrl(const QString& page) {
     return QUrl(kScheme + QStringLiteral(":///")).resolved(QUrl(path));
 }
 
-bool HelpBrowser::IsInArchive(const QUrl& url) {
+bool HelpBrowser::isInArchive(const QUrl& url) {
     return url.scheme() == kScheme;
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     // A help page reads nothing from outside its file: no local files, no network.
-    if (!m_archive || !IsInArchive(name))
+    if (!m_archive || !isInArchive(name))
         return QVariant();
     const QString path = name.path();
-    const std::optional<QByteArray> bytes = m_archive->Read(path);
+    const std::optional<QByteArray> bytes = m_archive->read(path);
     switch (type) {
         case QTextDocument::HtmlResource:
-            return bytes ? WithTypedStyleSheets(m_archive->Decode(*bytes)) : MissingPage(path.mid(1));
+            return bytes ? WithTypedStyleSheets(m_archive->decode(*bytes)) : MissingPage(path.mid(1));
         case QTextDocument::StyleSheetResource:
-            return bytes ? QVariant(m_archive->Decode(*bytes)) : QVariant();
+            return bytes ? QVariant(m_archive->decode(*bytes)) : QVariant();
         case QTextDocument::ImageResource: {
             QImage image;
             if (bytes && image.loadFromData(*bytes))
@@ -66,7 +66,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
-    if (name.isRelative() || IsInArchive(name)) {
+    if (name.isRelative() || isInArchive(name)) {
         QTextBrowser::doSetSource(name, type);
         return;
     }

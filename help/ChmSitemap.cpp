@@ -1,9 +1,9 @@
-#include "platform/ChmSitemap.h"
+#include "help/ChmSitemap.h"
 
 #include <QHash>
 #include <QRegularExpression>
 
-namespace platform {
+namespace help {
 
 namespace {
 // A start or end tag; quoted attribute values may hold '>'.
@@ -112,4 +112,4 @@ QList<SitemapEntry> ParseSitemap(const QString& text) {
     return entries;
 }
 
-}  // namespace platform
+}  // namespace help

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace platform {
+namespace help {
 
 // One topic of a help file's contents (.hhc) or keyword of its index (.hhk).
 struct SitemapEntry {
@@ -17,4 +17,4 @@ struct SitemapEntry {
 // any case, quoted or bare values, missing closing tags; anything else in the file is skipped.
 QList<SitemapEntry> ParseSitemap(const QString& text);
 
-}  // namespace platform
+}  // namespace help

@@ -1,4 +1,4 @@
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "app/HelpBrowser.h"
-#include "platform/ChmArchive.h"
-#include "platform/ChmSitemap.h"
+#include "help/ChmArchive.h"
+#include "help/ChmSitemap.h"
+#include "help/HelpBrowser.h"
 #include "ui/Messages.h"
 
 namespace {
@@ -30,14 +30,13 @@ QString Folded(const QString& text) {
 }
 
 // A sitemap file named by the archive: nothing when it names none, an error when it cannot be read.
-bool ReadSitemap(const platform::ChmArchive& archive, const QString& file,
-                 QList<platform::SitemapEntry>& entries) {
+bool ReadSitemap(const help::ChmArchive& archive, const QString& file, QList<help::SitemapEntry>& entries) {
     if (file.isEmpty())
         return true;
-    const std::optional<QByteArray> bytes = archive.Read(file);
+    const std::optional<QByteArray> bytes = archive.read(file);
     if (!bytes)
         return false;
-    entries = platform::ParseSitemap(archive.Decode(*bytes));
+    entries = help::ParseSitemap(archive.decode(*bytes));
     return true;
 }
 }  // namespace
@@ -89,56 +88,56 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
 
     connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
-    connect(m_homeAction, &QAction::triggered, this, &HelpWindow::OnHome);
+    connect(m_homeAction, &QAction::triggered, this, &HelpWindow::onHome);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
-    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::OnSourceChanged);
-    connect(m_contents, &QTreeWidget::currentItemChanged, this, &HelpWindow::OnContentsItem);
-    connect(m_contents, &QTreeWidget::itemClicked, this, &HelpWindow::OnContentsItem);
-    connect(m_filter, &QLineEdit::textChanged, this, &HelpWindow::OnIndexFilter);
-    connect(m_filter, &QLineEdit::returnPressed, this, &HelpWindow::OnShowIndexTopic);
-    connect(m_index, &QListWidget::itemActivated, this, &HelpWindow::OnShowIndexTopic);
-    connect(showTopic, &QPushButton::clicked, this, &HelpWindow::OnShowIndexTopic);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::onSourceChanged);
+    connect(m_contents, &QTreeWidget::currentItemChanged, this, &HelpWindow::onContentsItem);
+    connect(m_contents, &QTreeWidget::itemClicked, this, &HelpWindow::onContentsItem);
+    connect(m_filter, &QLineEdit::textChanged, this, &HelpWindow::onIndexFilter);
+    connect(m_filter, &QLineEdit::returnPressed, this, &HelpWindow::onShowIndexTopic);
+    connect(m_index, &QListWidget::itemActivated, this, &HelpWindow::onShowIndexTopic);
+    connect(showTopic, &QPushButton::clicked, this, &HelpWindow::onShowIndexTopic);
 }
 
 HelpWindow::~HelpWindow() {
     // The page view reads from the archive until it goes.
-    m_browser->SetArchive(nullptr);
+    m_browser->setArchive(nullptr);
 }
 
-bool HelpWindow::Load(const QString& path) {
+bool HelpWindow::load(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())
         return false;
     if (m_archive && path == m_path && info.lastModified() == m_modified && info.size() == m_size)
         return true;
 
-    auto archive = std::make_unique<platform::ChmArchive>();
-    if (!archive->Open(path))
+    auto archive = std::make_unique<help::ChmArchive>();
+    if (!archive->open(path))
         return false;
     // A file whose contents, index or first page cannot be read whole is damaged: it is reported,
     // not shown in part.
-    QList<platform::SitemapEntry> contents;
-    QList<platform::SitemapEntry> index;
-    if (!ReadSitemap(*archive, archive->ContentsFile(), contents) ||
-        !ReadSitemap(*archive, archive->IndexFile(), index))
+    QList<help::SitemapEntry> contents;
+    QList<help::SitemapEntry> index;
+    if (!ReadSitemap(*archive, archive->contentsFile(), contents) ||
+        !ReadSitemap(*archive, archive->indexFile(), index))
         return false;
-    QString home = archive->HomePage();
+    QString home = archive->homePage();
     for (qsizetype i = 0; home.isEmpty() && i < contents.size(); ++i)
         home = contents[i].pages.value(0);
-    if (home.isEmpty() || !archive->Read(HelpBrowser::PageUrl(home).path()))
+    if (home.isEmpty() || !archive->read(HelpBrowser::pageUrl(home).path()))
         return false;
 
-    m_browser->SetArchive(archive.get());
+    m_browser->setArchive(archive.get());
     m_archive = std::move(archive);
     m_path = path;
     m_modified = info.lastModified();
     m_size = info.size();
     m_home = home;
-    setWindowTitle(m_archive->Title().isEmpty() ? msg::HelpWindowTitle() : m_archive->Title());
-    FillContents(contents);
-    FillIndex(index);
-    ShowPage(m_home);
+    setWindowTitle(m_archive->title().isEmpty() ? msg::HelpWindowTitle() : m_archive->title());
+    fillContents(contents);
+    fillIndex(index);
+    showPage(m_home);
     // A page of the same name in a file read before is not taken for this one's, and the way
     // back leads through this file's pages only.
     m_browser->reload();
@@ -146,16 +145,16 @@ bool HelpWindow::Load(const QString& path) {
     return true;
 }
 
-void HelpWindow::ShowPage(const QString& page) {
-    m_browser->setSource(HelpBrowser::PageUrl(page));
+void HelpWindow::showPage(const QString& page) {
+    m_browser->setSource(HelpBrowser::pageUrl(page));
 }
 
-void HelpWindow::FillContents(const QList<platform::SitemapEntry>& entries) {
+void HelpWindow::fillContents(const QList<help::SitemapEntry>& entries) {
     const QSignalBlocker blocker(m_contents);
     m_contents->clear();
     // The last item made at each depth: the parent of the next, deeper one.
     QList<QTreeWidgetItem*> parents;
-    for (const platform::SitemapEntry& entry : entries) {
+    for (const help::SitemapEntry& entry : entries) {
         const qsizetype depth = qMin<qsizetype>(entry.depth, parents.size());
         parents.resize(depth);
         auto* item = depth > 0 ? new QTreeWidgetItem(parents.last()) : new QTreeWidgetItem(m_contents);
@@ -166,25 +165,25 @@ void HelpWindow::FillContents(const QList<platform::SitemapEntry>& entries) {
     m_contents->expandAll();
 }
 
-void HelpWindow::FillIndex(const QList<platform::SitemapEntry>& entries) {
+void HelpWindow::fillIndex(const QList<help::SitemapEntry>& entries) {
     const QSignalBlocker blocker(m_index);
     m_index->clear();
-    for (const platform::SitemapEntry& entry : entries) {
+    for (const help::SitemapEntry& entry : entries) {
         if (entry.pages.isEmpty())
             continue;
         // A keyword under another one is shown indented below it.
         auto* item = new QListWidgetItem(QString(entry.depth * 2, QLatin1Char(' ')) + entry.name, m_index);
         item->setData(kPageRole, entry.pages.first());
     }
-    OnIndexFilter(m_filter->text());
+    onIndexFilter(m_filter->text());
 }
 
-void HelpWindow::OnContentsItem(QTreeWidgetItem* item) {
+void HelpWindow::onContentsItem(QTreeWidgetItem* item) {
     if (item && !item->data(0, kPageRole).toString().isEmpty())
-        ShowPage(item->data(0, kPageRole).toString());
+        showPage(item->data(0, kPageRole).toString());
 }
 
-void HelpWindow::OnIndexFilter(const QString& text) {
+void HelpWindow::onIndexFilter(const QString& text) {
     const QString wanted = Folded(text.trimmed());
     QListWidgetItem* first = nullptr;
     for (int i = 0; i < m_index->count(); ++i) {
@@ -197,22 +196,22 @@ void HelpWindow::OnIndexFilter(const QString& text) {
     m_index->setCurrentItem(first);
 }
 
-void HelpWindow::OnShowIndexTopic() {
+void HelpWindow::onShowIndexTopic() {
     QListWidgetItem* item = m_index->currentItem();
     if (item && !item->isHidden())
-        ShowPage(item->data(kPageRole).toString());
+        showPage(item->data(kPageRole).toString());
 }
 
-void HelpWindow::OnHome() {
-    ShowPage(m_home);
+void HelpWindow::onHome() {
+    showPage(m_home);
 }
 
-void HelpWindow::OnSourceChanged(const QUrl& url) {
+void HelpWindow::onSourceChanged(const QUrl& url) {
     // The contents follow the page, however it was reached: the topic itself, else its page.
     const QUrl page = url.adjusted(QUrl::RemoveFragment);
     QTreeWidgetItem* samePage = nullptr;
     for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
-        const QUrl topic = HelpBrowser::PageUrl((*it)->data(0, kPageRole).toString());
+        const QUrl topic = HelpBrowser::pageUrl((*it)->data(0, kPageRole).toString());
         if (topic == url) {
             samePage = *it;
             break;
@@ -233,7 +232,7 @@ bool ShowHelpWindow(QWidget* owner, const QString& path) {
         window = made;
         QObject::connect(owner, &QObject::destroyed, made, [made] { delete made; });
     }
-    if (!window->Load(path))
+    if (!window->load(path))
         return false;
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();

@@ -1,11 +1,11 @@
-#include "platform/ChmArchive.h"
+#include "help/ChmArchive.h"
 
 #include <chm_lib.h>
 
 #include <QFile>
 #include <QStringDecoder>
 
-namespace platform {
+namespace help {
 
 namespace {
 // No page, stylesheet or picture of a help file comes near this; a damaged directory entry can
@@ -39,23 +39,23 @@ int CollectFile(chmFile*, chmUnitInfo* info, void* context) {
 }  // namespace
 
 ChmArchive::~ChmArchive() {
-    Close();
+    close();
 }
 
-bool ChmArchive::Open(const QString& path) {
-    Close();
+bool ChmArchive::open(const QString& path) {
+    close();
     m_file = chm_open(QFile::encodeName(path).constData());
     if (!m_file)
         return false;
-    ReadSystem();
+    readSystem();
     if (m_contents.isEmpty())
-        m_contents = FirstFileEndingWith(QStringLiteral(".hhc"));
+        m_contents = firstFileEndingWith(QStringLiteral(".hhc"));
     if (m_index.isEmpty())
-        m_index = FirstFileEndingWith(QStringLiteral(".hhk"));
+        m_index = firstFileEndingWith(QStringLiteral(".hhk"));
     return true;
 }
 
-void ChmArchive::Close() {
+void ChmArchive::close() {
     if (m_file)
         chm_close(m_file);
     m_file = nullptr;
@@ -66,14 +66,14 @@ void ChmArchive::Close() {
     m_home.clear();
 }
 
-QStringList ChmArchive::Files() const {
+QStringList ChmArchive::files() const {
     QStringList files;
     if (m_file)
         chm_enumerate(m_file, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, CollectFile, &files);
     return files;
 }
 
-std::optional<QByteArray> ChmArchive::Read(const QString& path) const {
+std::optional<QByteArray> ChmArchive::read(const QString& path) const {
     if (!m_file)
         return std::nullopt;
     QByteArray name = path.toUtf8();
@@ -97,8 +97,8 @@ std::optional<QByteArray> ChmArchive::Read(const QString& path) const {
     return bytes;
 }
 
-void ChmArchive::ReadSystem() {
-    const std::optional<QByteArray> system = Read(QStringLiteral("/#SYSTEM"));
+void ChmArchive::readSystem() {
+    const std::optional<QByteArray> system = read(QStringLiteral("/#SYSTEM"));
     if (!system)
         return;
     // A version number, then entries of a 16-bit code, a 16-bit length and that many bytes.
@@ -135,18 +135,18 @@ void ChmArchive::ReadSystem() {
         }
     }
     // The title is text in the file's code page, known only once the locale entry was read.
-    m_title = Decode(title).trimmed();
+    m_title = decode(title).trimmed();
 }
 
-QString ChmArchive::FirstFileEndingWith(const QString& suffix) const {
-    for (const QString& file : Files()) {
+QString ChmArchive::firstFileEndingWith(const QString& suffix) const {
+    for (const QString& file : files()) {
         if (file.endsWith(suffix, Qt::CaseInsensitive))
             return file;
     }
     return QString();
 }
 
-QString ChmArchive::Decode(const QByteArray& bytes) const {
+QString ChmArchive::decode(const QByteArray& bytes) const {
     // Japanese help (LCID 0x0411, this program's) is in code page 932; any other is read as Western.
     constexpr quint32 kJapanese = 0x11;
     const char* codePage = (m_language & 0x3ff) == kJapanese ? "Shift_JIS" : "windows-1252";
@@ -156,4 +156,4 @@ QString ChmArchive::Decode(const QByteArray& bytes) const {
     return decoder.decode(bytes);
 }
 
-}  // namespace platform
+}  // namespace help

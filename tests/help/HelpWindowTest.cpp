@@ -17,9 +17,9 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 
-#include "app/HelpBrowser.h"
-#include "app/HelpWindow.h"
-#include "platform/HelpViewer.h"
+#include "help/HelpBrowser.h"
+#include "help/HelpViewer.h"
+#include "help/HelpWindow.h"
 #include "tests/app/MainWindowFixture.h"
 #include "ui/Messages.h"
 
@@ -59,7 +59,7 @@ PageParts PartsOf(const QTextDocument& document) {
 class HelpWindowTest : public MainWindowTest {
 protected:
     HelpWindowTest() {
-        platform::SetHelpOpenerForTesting({});  // the program's own viewer, as in use
+        help::SetHelpOpenerForTesting({});  // the program's own viewer, as in use
     }
 
     // The built help file beside the executable, or only its first bytes.
@@ -81,7 +81,7 @@ protected:
 
     // The page at url is shown whole: found in the file, titled, and scrolled to its anchor.
     static void ExpectPageShown(HelpWindow& help, const QUrl& url, const QString& from) {
-        HelpBrowser& browser = *help.Browser();
+        HelpBrowser& browser = *help.browser();
         EXPECT_EQ(browser.source(), url) << qPrintable(from);
         EXPECT_FALSE(browser.documentTitle().isEmpty()) << qPrintable(url.toString());
         EXPECT_NE(browser.documentTitle(), msg::HelpPageMissingTitle())
@@ -102,18 +102,18 @@ TEST_F(HelpWindowTest, EveryTopicOfTheContentsAndEveryLinkOfItsPagesLeadsToAPage
     ASSERT_NE(help, nullptr);
     // The title from the file and its first page, both read in the file's code page.
     EXPECT_EQ(help->windowTitle(), kTitle);
-    EXPECT_EQ(help->Browser()->documentTitle(), kTitle);
+    EXPECT_EQ(help->browser()->documentTitle(), kTitle);
     // The file's stylesheet is read too: the note on the first page has its pale yellow.
     bool noteStyled = false;
-    for (QTextBlock block = help->Browser()->document()->begin(); block.isValid(); block = block.next())
+    for (QTextBlock block = help->browser()->document()->begin(); block.isValid(); block = block.next())
         noteStyled = noteStyled || block.blockFormat().background().color() == QColor(0xff, 0xff, 0xe0);
     EXPECT_TRUE(noteStyled);
 
     QList<QUrl> pages;
     int topics = 0;
-    for (QTreeWidgetItemIterator it(help->Contents()); *it; ++it, ++topics) {
-        help->Contents()->setCurrentItem(*it);  // as a click on the topic
-        const QUrl url = HelpBrowser::PageUrl((*it)->data(0, Qt::UserRole).toString());
+    for (QTreeWidgetItemIterator it(help->contents()); *it; ++it, ++topics) {
+        help->contents()->setCurrentItem(*it);  // as a click on the topic
+        const QUrl url = HelpBrowser::pageUrl((*it)->data(0, Qt::UserRole).toString());
         ExpectPageShown(*help, url, (*it)->text(0));
         if (!pages.contains(url.adjusted(QUrl::RemoveFragment)))
             pages << url.adjusted(QUrl::RemoveFragment);
@@ -126,19 +126,19 @@ TEST_F(HelpWindowTest, EveryTopicOfTheContentsAndEveryLinkOfItsPagesLeadsToAPage
     int links = 0;
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const QUrl page = pages[i];
-        help->Browser()->setSource(page);
-        const PageParts parts = PartsOf(*help->Browser()->document());
+        help->browser()->setSource(page);
+        const PageParts parts = PartsOf(*help->browser()->document());
         for (const QString& image : parts.images) {
             const QVariant picture =
-                help->Browser()->loadResource(QTextDocument::ImageResource, page.resolved(image));
+                help->browser()->loadResource(QTextDocument::ImageResource, page.resolved(image));
             EXPECT_FALSE(picture.value<QImage>().isNull())
                 << qPrintable(image) << " on " << qPrintable(page.toString());
         }
         for (const QString& link : parts.links) {
             const QUrl target = page.resolved(QUrl(link));
-            ASSERT_TRUE(HelpBrowser::IsInArchive(target)) << qPrintable(link);
-            help->Browser()->setSource(page);
-            help->Browser()->setSource(target);  // as a click on the link
+            ASSERT_TRUE(HelpBrowser::isInArchive(target)) << qPrintable(link);
+            help->browser()->setSource(page);
+            help->browser()->setSource(target);  // as a click on the link
             ExpectPageShown(*help, target, page.toString());
             ++links;
             if (!pages.contains(target.adjusted(QUrl::RemoveFragment)))
@@ -157,22 +157,22 @@ TEST_F(HelpWindowTest, TheIndexFindsAKeywordAndOpensItsTopic) {
     main->actions().helpContents->trigger();
     HelpWindow* help = ShownHelpWindow();
     ASSERT_NE(help, nullptr);
-    help->Tabs()->setCurrentIndex(1);
-    EXPECT_EQ(help->Tabs()->tabText(1), QStringLiteral("キーワード"));
-    EXPECT_GT(help->Index()->count(), 60);
+    help->tabs()->setCurrentIndex(1);
+    EXPECT_EQ(help->tabs()->tabText(1), QStringLiteral("キーワード"));
+    EXPECT_GT(help->index()->count(), 60);
 
     // Japanese is typed through the input method, which hands over the finished word.
     QInputMethodEvent typed;
     typed.setCommitString(QStringLiteral("ステータス"));
-    QApplication::sendEvent(help->IndexFilter(), &typed);
+    QApplication::sendEvent(help->indexFilter(), &typed);
     int shown = 0;
-    for (int i = 0; i < help->Index()->count(); ++i)
-        shown += help->Index()->item(i)->isHidden() ? 0 : 1;
+    for (int i = 0; i < help->index()->count(); ++i)
+        shown += help->index()->item(i)->isHidden() ? 0 : 1;
     EXPECT_EQ(shown, 1);
-    ASSERT_NE(help->Index()->currentItem(), nullptr);
-    EXPECT_EQ(help->Index()->currentItem()->text(), QStringLiteral("ステータスバー"));
-    QTest::keyClick(help->IndexFilter(), Qt::Key_Return);
-    ExpectPageShown(*help, HelpBrowser::PageUrl(QStringLiteral("toolbar.html#statusbar")),
+    ASSERT_NE(help->index()->currentItem(), nullptr);
+    EXPECT_EQ(help->index()->currentItem()->text(), QStringLiteral("ステータスバー"));
+    QTest::keyClick(help->indexFilter(), Qt::Key_Return);
+    ExpectPageShown(*help, HelpBrowser::pageUrl(QStringLiteral("toolbar.html#statusbar")),
                     QStringLiteral("index"));
 }
 
@@ -182,19 +182,19 @@ TEST_F(HelpWindowTest, TheWindowComesBackWithItsPageHistoryAndPlaceUntilTheMainW
     main->actions().helpContents->trigger();
     QPointer<HelpWindow> help = ShownHelpWindow();
     ASSERT_FALSE(help.isNull());
-    const QUrl keys = HelpBrowser::PageUrl(QStringLiteral("keys.html"));
-    const QUrl load = HelpBrowser::PageUrl(QStringLiteral("commands.html#load"));
-    help->ShowPage(QStringLiteral("keys.html"));
-    help->Browser()->setSource(load);
+    const QUrl keys = HelpBrowser::pageUrl(QStringLiteral("keys.html"));
+    const QUrl load = HelpBrowser::pageUrl(QStringLiteral("commands.html#load"));
+    help->showPage(QStringLiteral("keys.html"));
+    help->browser()->setSource(load);
     // The contents follow the page shown.
-    ASSERT_NE(help->Contents()->currentItem(), nullptr);
-    EXPECT_EQ(help->Contents()->currentItem()->text(0), QStringLiteral("設定ファイルの読み込み"));
-    help->BackAction()->trigger();
-    EXPECT_EQ(help->Browser()->source(), keys);
-    EXPECT_TRUE(help->ForwardAction()->isEnabled());
-    help->ForwardAction()->trigger();
-    EXPECT_EQ(help->Browser()->source(), load);
-    help->BackAction()->trigger();
+    ASSERT_NE(help->contents()->currentItem(), nullptr);
+    EXPECT_EQ(help->contents()->currentItem()->text(0), QStringLiteral("設定ファイルの読み込み"));
+    help->backAction()->trigger();
+    EXPECT_EQ(help->browser()->source(), keys);
+    EXPECT_TRUE(help->forwardAction()->isEnabled());
+    help->forwardAction()->trigger();
+    EXPECT_EQ(help->browser()->source(), load);
+    help->backAction()->trigger();
 
     help->setGeometry(40, 50, 700, 500);
     const QRect place = help->geometry();
@@ -202,8 +202,8 @@ TEST_F(HelpWindowTest, TheWindowComesBackWithItsPageHistoryAndPlaceUntilTheMainW
     EXPECT_EQ(ShownHelpWindow(), nullptr);
     main->actions().helpContents->trigger();
     EXPECT_EQ(ShownHelpWindow(), help.data());
-    EXPECT_EQ(help->Browser()->source(), keys);
-    EXPECT_TRUE(help->ForwardAction()->isEnabled());
+    EXPECT_EQ(help->browser()->source(), keys);
+    EXPECT_TRUE(help->forwardAction()->isEnabled());
     EXPECT_EQ(help->geometry(), place);
 
     main.reset();

@@ -1,7 +1,7 @@
 #pragma once
 #include <QTextBrowser>
 
-namespace platform {
+namespace help {
 class ChmArchive;
 }
 
@@ -14,11 +14,11 @@ public:
     explicit HelpBrowser(QWidget* parent = nullptr);
 
     // The file to read from; null shows nothing. Not owned; it must outlive its use here.
-    void SetArchive(const platform::ChmArchive* archive);
+    void setArchive(const help::ChmArchive* archive);
 
     // The URL of a page given as the contents and the index name it ("commands.html#send").
-    static QUrl PageUrl(const QString& page);
-    static bool IsInArchive(const QUrl& url);
+    static QUrl pageUrl(const QString& page);
+    static bool isInArchive(const QUrl& url);
 
     QVariant loadResource(int type, const QUrl& name) override;
 
@@ -26,5 +26,5 @@ protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
 private:
-    const platform::ChmArchive* m_archive = nullptr;
+    const help::ChmArchive* m_archive = nullptr;
 };

@@ -6,7 +6,7 @@
 
 struct chmFile;
 
-namespace platform {
+namespace help {
 
 // A compiled HTML help file (.chm) read through chmlib: its stored files by path, and what the
 // file says about itself in its #SYSTEM object (title, contents, index, first page). Nothing in
@@ -19,29 +19,29 @@ public:
     ChmArchive& operator=(const ChmArchive&) = delete;
 
     // False when chmlib cannot read the file as a help file at all.
-    bool Open(const QString& path);
-    bool IsOpen() const { return m_file != nullptr; }
+    bool open(const QString& path);
+    bool isOpen() const { return m_file != nullptr; }
 
     // The stored files ("/index.html"), without the compiler's own objects.
-    QStringList Files() const;
+    QStringList files() const;
     // The whole object at path ("/index.html" or "index.html", any case); nothing when it is
     // missing or cannot be read whole.
-    std::optional<QByteArray> Read(const QString& path) const;
+    std::optional<QByteArray> read(const QString& path) const;
 
     // From #SYSTEM; the contents and the index fall back to the first *.hhc / *.hhk stored.
     // Empty when the file names none.
-    QString Title() const { return m_title; }
-    QString ContentsFile() const { return m_contents; }
-    QString IndexFile() const { return m_index; }
-    QString HomePage() const { return m_home; }
+    QString title() const { return m_title; }
+    QString contentsFile() const { return m_contents; }
+    QString indexFile() const { return m_index; }
+    QString homePage() const { return m_home; }
 
     // The file's texts (title, contents, index, pages) are in its language's code page.
-    QString Decode(const QByteArray& bytes) const;
+    QString decode(const QByteArray& bytes) const;
 
 private:
-    void Close();
-    void ReadSystem();
-    QString FirstFileEndingWith(const QString& suffix) const;
+    void close();
+    void readSystem();
+    QString firstFileEndingWith(const QString& suffix) const;
 
     chmFile* m_file = nullptr;
     quint32 m_language = 0;  // the Windows LCID, 0 when not given
@@ -51,4 +51,4 @@ private:
     QString m_home;
 };
 
-}  // namespace platform
+}  // namespace help

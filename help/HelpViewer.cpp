@@ -1,10 +1,10 @@
-#include "platform/HelpViewer.h"
+#include "help/HelpViewer.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
 
-namespace platform {
+namespace help {
 
 namespace {
 HelpOpener& Opener() {
@@ -29,4 +29,4 @@ void SetHelpOpenerForTesting(HelpOpener opener) {
     Opener() = std::move(opener);
 }
 
-}  // namespace platform
+}  // namespace help

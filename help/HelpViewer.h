@@ -2,7 +2,7 @@
 #include <QString>
 #include <functional>
 
-namespace platform {
+namespace help {
 
 using HelpOpener = std::function<bool(const QString& path)>;
 
@@ -12,4 +12,4 @@ bool OpenHelpFile(const QString& path, const HelpOpener& ownViewer = {});
 
 void SetHelpOpenerForTesting(HelpOpener opener);  // empty restores the real viewers
 
-}  // namespace platform
+}  // namespace help

@@ -12,10 +12,10 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace platform {
+namespace help {
 class ChmArchive;
 struct SitemapEntry;
-}  // namespace platform
+}  // namespace help
 
 // The program's own viewer of its compiled help file, for desktops without one: the file's
 // contents tree and keyword index beside its pages, with back, forward and the first page.
@@ -27,30 +27,30 @@ public:
 
     // Reads the help file and shows its first page; false, leaving the window as it was, when the
     // file is missing or damaged. The same file again, unchanged, keeps the page and the history.
-    bool Load(const QString& path);
+    bool load(const QString& path);
     // A page as the contents and the index name it ("commands.html#send").
-    void ShowPage(const QString& page);
+    void showPage(const QString& page);
 
-    HelpBrowser* Browser() const { return m_browser; }
-    QTabWidget* Tabs() const { return m_tabs; }
-    QTreeWidget* Contents() const { return m_contents; }
-    QLineEdit* IndexFilter() const { return m_filter; }
-    QListWidget* Index() const { return m_index; }
-    QAction* BackAction() const { return m_back; }
-    QAction* ForwardAction() const { return m_forward; }
+    HelpBrowser* browser() const { return m_browser; }
+    QTabWidget* tabs() const { return m_tabs; }
+    QTreeWidget* contents() const { return m_contents; }
+    QLineEdit* indexFilter() const { return m_filter; }
+    QListWidget* index() const { return m_index; }
+    QAction* backAction() const { return m_back; }
+    QAction* forwardAction() const { return m_forward; }
 
 private slots:
-    void OnContentsItem(QTreeWidgetItem* item);
-    void OnIndexFilter(const QString& text);
-    void OnShowIndexTopic();
-    void OnSourceChanged(const QUrl& url);
-    void OnHome();
+    void onContentsItem(QTreeWidgetItem* item);
+    void onIndexFilter(const QString& text);
+    void onShowIndexTopic();
+    void onSourceChanged(const QUrl& url);
+    void onHome();
 
 private:
-    void FillContents(const QList<platform::SitemapEntry>& entries);
-    void FillIndex(const QList<platform::SitemapEntry>& entries);
+    void fillContents(const QList<help::SitemapEntry>& entries);
+    void fillIndex(const QList<help::SitemapEntry>& entries);
 
-    std::unique_ptr<platform::ChmArchive> m_archive;
+    std::unique_ptr<help::ChmArchive> m_archive;
     QString m_path;
     QDateTime m_modified;
     qint64 m_size = -1;
