@@ -1,7 +1,6 @@
 // check FILE: is it a settings file by the window's rules, and would the window change a byte of
 // it when it loads the file and sends it?
 #include "ctl/Command.h"
-#include "ctl/Commands.h"
 #include "ctl/FieldLines.h"
 #include "ctl/Output.h"
 #include "settings/Normalised.h"

@@ -1,11 +1,13 @@
 #include "ctl/Command.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <algorithm>
 
 #include "ctl/FileNames.h"
 #include "ctl/Output.h"
-#include "ctl/SettingsInput.h"
+#include "settings/SettingsFile.h"
 
 namespace ctl {
 
@@ -53,6 +55,32 @@ std::optional<int> Parse(QCommandLineParser& parser, const Command& command, con
     return std::nullopt;
 }
 
+// Only as much is read as the window's reader looks at: an endless stream still ends.
+settings::LoadOutcome ReadStandardInput() {
+    std::uint8_t bytes[settings::kFileSize];
+    std::size_t got = 0;
+    while (got < sizeof bytes) {
+        const ssize_t n = ::read(STDIN_FILENO, bytes + got, sizeof bytes - got);
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return settings::ReadSettingsBytes(bytes, got);
+}
+
+// The image; nothing after "bmk540ctl: FILE: reason" on stderr.
+std::optional<settings::SettingsImage> ReadSettings(const QString& path) {
+    // The same loader as the window's: what it refuses, the window refuses.
+    settings::LoadOutcome loaded = IsStandardStream(path)
+                                       ? ReadStandardInput()
+                                       : settings::ReadSettingsFile(NativePath(path).toStdString());
+    if (!loaded.image) {
+        Error((IsStandardStream(path) ? QStringLiteral("standard input") : path) + QStringLiteral(": ") +
+              QString::fromStdString(loaded.refusal));
+    }
+    return loaded.image;
+}
+
 bool Declares(const Command& command, const QCommandLineOption& option) {
     return std::any_of(command.options.begin(), command.options.end(),
                        [&](const QCommandLineOption& o) { return o.names() == option.names(); });
@@ -76,7 +104,7 @@ int Run(const Command& command, const QStringList& arguments) {
     }
     Invocation call{parser, parser.positionalArguments(), Clock::now()};
     if (Declares(command, ServerOption())) {
-        const std::optional<Clock::duration> timeout = TimeoutFromOption(parser, TimeoutOption());
+        const std::optional<Clock::duration> timeout = TimeoutFromOption(parser);
         if (!timeout)
             return kRefused;
         std::optional<SchedulerChoice> schedulers = SchedulersFromOptions(parser.values(ServerOption()));

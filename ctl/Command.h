@@ -45,4 +45,12 @@ int Run(const Command& command, const QStringList& arguments);
 // "bmk540ctl: <message>" with the hint to the command's help, for bad usage; kRefused.
 int UsageError(const QString& command, const QString& message);
 
+// The commands, each in its own file.
+Command ShowCommand();
+Command DiffCommand();
+Command CheckCommand();
+Command FactoryCommand();
+Command PrintersCommand();
+Command SendCommand();
+
 }  // namespace ctl

@@ -1,10 +1,7 @@
 // factory -o FILE: writes the factory settings file with the window's atomic save.
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
 #include "ctl/Command.h"
-#include "ctl/Commands.h"
 #include "ctl/FileNames.h"
 #include "ctl/Output.h"
 #include "settings/FactoryImage.h"
@@ -14,25 +11,11 @@ namespace ctl {
 
 namespace {
 
-// The file the window's save writes, copied to standard output.
+// The bytes the window's save writes, on standard output.
 int WriteToStandardOutput() {
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("factory.dat"));
-    QFile file(path);
-    const settings::SaveOutcome saved =
-        settings::WriteSettingsFile(QFile::encodeName(path).toStdString(), settings::FactoryImage());
-    if (!directory.isValid() || saved.result != settings::SaveResult::Saved ||
-        !file.open(QIODevice::ReadOnly)) {
-        Error(QStringLiteral("cannot write the settings to standard output: %1")
-                  .arg(QString::fromStdString(saved.reason)));
-        return kRefused;
-    }
-    const QByteArray bytes = file.readAll();
+    const auto bytes = settings::SettingsFileContents(settings::FactoryImage());
     Out().flush();
-    const bool written =
-        std::fwrite(bytes.constData(), 1, bytes.size(), stdout) == static_cast<std::size_t>(bytes.size()) &&
-        std::fflush(stdout) == 0;
-    if (!written) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
         Error(QStringLiteral("cannot write the settings to standard output"));
         return kRefused;
     }

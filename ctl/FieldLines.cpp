@@ -1,6 +1,7 @@
 #include "ctl/FieldLines.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string_view>
 
 #include "settings/FactoryImage.h"
@@ -26,9 +27,9 @@ std::string Padded(std::string_view text, std::size_t width) {
 }
 
 std::string Key(std::string_view key, std::size_t offset) {
-    const std::string number = std::to_string(offset);
-    return Padded(key, kKeyWidth) + std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number +
-           "  ";
+    char number[8];
+    std::snprintf(number, sizeof number, "%3zu  ", offset);
+    return Padded(key, kKeyWidth) + number;
 }
 
 // Switch lines have no offset of their own; their value starts where a field's bytes do.

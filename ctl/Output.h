@@ -2,7 +2,6 @@
 // What every command shares: exit codes, UTF-8 streams, errors in the usual form, lines and JSON.
 #include <QJsonValue>
 #include <QTextStream>
-#include <optional>
 #include <string>
 #include <vector>
 

@@ -6,7 +6,6 @@
 
 #include "ctl/Columns.h"
 #include "ctl/Command.h"
-#include "ctl/Commands.h"
 #include "ctl/Output.h"
 #include "ctl/QueueChoice.h"
 #include "ctl/Schedulers.h"

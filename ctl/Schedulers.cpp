@@ -16,7 +16,7 @@ namespace {
 // A request that takes longer has met a scheduler that stopped answering; a longer timeout
 // is surely a mistake.
 constexpr double kDefaultTimeoutSeconds = 5;
-constexpr double kLongestTimeoutSeconds = 3600;
+constexpr int kLongestTimeoutSeconds = 3600;
 
 // The scheduler CUPS uses when none is named, as an address a printer system takes outright.
 Scheduler DefaultScheduler() {
@@ -113,17 +113,20 @@ std::optional<SchedulerChoice> SchedulersFromOptions(const QStringList& values) 
     return choice;
 }
 
-std::optional<Clock::duration> TimeoutFromOption(const QCommandLineParser& parser,
-                                                 const QCommandLineOption& option) {
-    double seconds = kDefaultTimeoutSeconds;
-    if (parser.isSet(option)) {
-        bool number = false;
-        seconds = parser.value(option).toDouble(&number);
-        if (!number || !(seconds > 0) || seconds > kLongestTimeoutSeconds) {
-            Error(QStringLiteral("--timeout takes a number of seconds above 0, at most an hour; not '%1'")
-                      .arg(parser.value(option)));
-            return std::nullopt;
-        }
+std::optional<Clock::duration> TimeoutFromOption(const QCommandLineParser& parser) {
+    if (parser.isSet(QStringLiteral("timeout")))
+        return SecondsOf(parser, QStringLiteral("timeout"), kLongestTimeoutSeconds, "an hour");
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kDefaultTimeoutSeconds));
+}
+
+std::optional<Clock::duration> SecondsOf(const QCommandLineParser& parser, const QString& option, int longest,
+                                         const char* longestInWords) {
+    bool number = false;
+    const double seconds = parser.value(option).toDouble(&number);
+    if (!number || !(seconds > 0) || seconds > longest) {
+        Error(QStringLiteral("--%1 takes a number of seconds above 0, at most %2; not '%3'")
+                  .arg(option, QLatin1String(longestInWords), parser.value(option)));
+        return std::nullopt;
     }
     return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
 }

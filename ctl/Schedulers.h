@@ -40,8 +40,11 @@ QCommandLineOption TimeoutOption();
 // stderr, when a value names no scheduler.
 std::optional<SchedulerChoice> SchedulersFromOptions(const QStringList& values);
 // The --timeout value, or the default; nothing, after an error on stderr, for a bad value.
-std::optional<Clock::duration> TimeoutFromOption(const QCommandLineParser& parser,
-                                                 const QCommandLineOption& option);
+std::optional<Clock::duration> TimeoutFromOption(const QCommandLineParser& parser);
+// The SECONDS of a set option: above 0 and at most `longest` ("an hour"); nothing, after an error
+// on stderr, for another value.
+std::optional<Clock::duration> SecondsOf(const QCommandLineParser& parser, const QString& option, int longest,
+                                         const char* longestInWords);
 
 // How far a printer system's calls may go: each at most `timeout`, none past the deadline, and
 // none on once `stop` is set.

@@ -9,7 +9,6 @@
 
 #include "ctl/Columns.h"
 #include "ctl/Command.h"
-#include "ctl/Commands.h"
 #include "ctl/Delivery.h"
 #include "ctl/Interruption.h"
 #include "ctl/Output.h"
@@ -24,7 +23,7 @@ namespace ctl {
 namespace {
 
 // Longer waits are surely a mistake; a day still fits every clock.
-constexpr double kLongestWaitSeconds = 86400;
+constexpr int kLongestWaitSeconds = 86400;
 
 // One line per printer, scheduler by scheduler, in the order of the names (or of the scheduler's
 // list); for a name that no scheduler that answered has, "no such queue" on each of them.
@@ -127,21 +126,6 @@ int Leave(int status, bool lingering) {
     std::_Exit(status);
 }
 
-// The --wait value in seconds, or nothing (after an error) for a bad one; 0 without --wait.
-std::optional<double> WaitSeconds(const QCommandLineParser& parser) {
-    const QString wait = QStringLiteral("wait");
-    if (!parser.isSet(wait))
-        return 0;
-    bool number = false;
-    const double seconds = parser.value(wait).toDouble(&number);
-    if (!number || !(seconds > 0) || seconds > kLongestWaitSeconds) {
-        Error(QStringLiteral("--wait takes a number of seconds above 0, at most a day; not '%1'")
-                  .arg(parser.value(wait)));
-        return std::nullopt;
-    }
-    return seconds;
-}
-
 std::optional<int> CheckOptions(const QCommandLineParser& parser) {
     const QStringList names = parser.values(QStringLiteral("printer"));
     if (names.isEmpty() == !parser.isSet(QStringLiteral("all")))
@@ -151,7 +135,8 @@ std::optional<int> CheckOptions(const QCommandLineParser& parser) {
         Error(QStringLiteral("--printer needs a queue name"));
         return kRefused;
     }
-    if (!WaitSeconds(parser))
+    if (parser.isSet(QStringLiteral("wait")) &&
+        !SecondsOf(parser, QStringLiteral("wait"), kLongestWaitSeconds, "a day"))
         return kRefused;
     return std::nullopt;
 }
@@ -161,9 +146,8 @@ int Send(const Invocation& call) {
     const QStringList names = Unique(parser.values(QStringLiteral("printer")));
     SendPlan plan{names, {}, call.timeout};
     // Counted from the start: listing, sending and following all end by then.
-    if (const double seconds = *WaitSeconds(parser); seconds > 0)
-        plan.end =
-            call.start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    if (parser.isSet(QStringLiteral("wait")))
+        plan.end = call.start + *SecondsOf(parser, QStringLiteral("wait"), kLongestWaitSeconds, "a day");
     plan.dryRun = parser.isSet(QStringLiteral("dry-run"));
     plan.cancelUnfinished = parser.isSet(QStringLiteral("cancel-unfinished"));
     const SchedulerChoice& choice = call.schedulers;

@@ -3,7 +3,6 @@
 #include <QJsonObject>
 
 #include "ctl/Command.h"
-#include "ctl/Commands.h"
 #include "ctl/FieldJson.h"
 #include "ctl/FieldLines.h"
 #include "ctl/Output.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ctl/Commands.h"
+#include "ctl/Command.h"
 #include "ctl/FileNames.h"
 #include "ctl/Output.h"
 

@@ -91,10 +91,14 @@ LoadOutcome ReadSettingsFile(const std::string& path) {
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    if (got < kFileSize)
-        return {std::nullopt, "too short for a settings file (" + std::to_string(got) + " of " +
+    return ReadSettingsBytes(bytes.data(), got);
+}
+
+LoadOutcome ReadSettingsBytes(const std::uint8_t* bytes, std::size_t size) {
+    if (size < kFileSize)
+        return {std::nullopt, "too short for a settings file (" + std::to_string(size) + " of " +
                                   std::to_string(kFileSize) + " bytes)"};
-    std::optional<SettingsImage> image = ParseSettingsFile(bytes.data(), got);
+    std::optional<SettingsImage> image = ParseSettingsFile(bytes, size);
     if (!image)
         return {std::nullopt,
                 std::string("not a settings file of the ") + kModelString + " (its header differs)"};
@@ -103,6 +107,13 @@ LoadOutcome ReadSettingsFile(const std::string& path) {
 
 std::optional<SettingsImage> LoadSettingsFile(const std::string& path) {
     return ReadSettingsFile(path).image;
+}
+
+std::array<std::uint8_t, kFileSize> SettingsFileContents(const SettingsImage& image) {
+    std::array<std::uint8_t, kFileSize> bytes{};
+    std::memcpy(bytes.data(), kModelString, std::strlen(kModelString));
+    std::memcpy(bytes.data() + kHeaderSize, image.data(), kImageSize);
+    return bytes;
 }
 
 SaveResult SaveSettingsFile(const std::string& path, const SettingsImage& image) {
@@ -135,14 +146,12 @@ SaveOutcome WriteSettingsFile(const std::string& path, const SettingsImage& imag
     if (fd < 0)
         return refused(errno);
 
-    std::uint8_t bytes[kFileSize] = {};
-    std::memcpy(bytes, kModelString, std::strlen(kModelString));
-    std::memcpy(bytes + kHeaderSize, image.data(), kImageSize);
+    const std::array<std::uint8_t, kFileSize> bytes = SettingsFileContents(image);
     // The first failing call's errno is the reason: a full disk shows in the write, the fsync or
     // the close.
     int error = 0;
     errno = 0;  // a write that stores nothing sets none
-    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes, kFileSize) || ::fsync(fd) != 0)
+    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes.data(), kFileSize) || ::fsync(fd) != 0)
         error = errno != 0 ? errno : EIO;
     if (::close(fd) != 0 && error == 0)
         error = errno;

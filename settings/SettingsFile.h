@@ -1,5 +1,7 @@
 #pragma once
 // The settings file: the model string, two zero bytes, then the 190-byte image (214 bytes).
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -24,6 +26,10 @@ struct LoadOutcome {
 LoadOutcome ReadSettingsFile(const std::string& path);
 // The same on bytes already read.
 std::optional<SettingsImage> ParseSettingsFile(const std::uint8_t* bytes, std::size_t size);
+LoadOutcome ReadSettingsBytes(const std::uint8_t* bytes, std::size_t size);
+
+// The whole file of an image, as a save writes it: the model's header, then the image.
+std::array<std::uint8_t, kFileSize> SettingsFileContents(const SettingsImage& image);
 
 enum class SaveResult { Saved, AccessDenied, Failed };
 
