@@ -24,7 +24,7 @@ void ComeForward(MainWindow& window) {
 }  // namespace
 
 void ServeLaterStarts(platform::SingleInstance& instance, MainWindow& window) {
-    instance.OnActivateRequest([&window](const QByteArray& file) {
+    instance.onActivateRequest([&window](const QByteArray& file) {
         ComeForward(window);
         if (!file.isEmpty())
             window.openWhenFree(file);

@@ -26,13 +26,13 @@ int main(int argc, char** argv) {
     // One instance per user and session: a second start brings the running one forward and hands
     // it the file to open.
     platform::SingleInstance instance(QCoreApplication::applicationName());
-    const bool running = instance.Acquire();
+    const bool running = instance.acquire();
     if (!instance.warning().isEmpty())
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                      qPrintable(instance.warning()));
     if (!running) {
         // Without a file the start only brings the window forward; a file unheard of is worth saying.
-        if (!instance.ActivateRunning(*file) && !file->isEmpty()) {
+        if (!instance.activateRunning(*file) && !file->isEmpty()) {
             std::fprintf(stderr, "%s: the running instance did not answer; %s was not opened\n",
                          qPrintable(QCoreApplication::applicationName()), file->constData());
             return 1;

@@ -69,7 +69,7 @@ SingleInstance::~SingleInstance() {
         m_server->close();
 }
 
-bool SingleInstance::Acquire() {
+bool SingleInstance::acquire() {
     if (m_directory.isEmpty())
         return true;
     const QString lockPath = QDir(m_directory).filePath(m_key + QStringLiteral(".lock"));
@@ -96,8 +96,8 @@ bool SingleInstance::Acquire() {
             QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             auto request = std::make_shared<QByteArray>();
             QObject::connect(peer, &QLocalSocket::readyRead, peer,
-                             [this, peer, request] { Answer(peer, *request); });
-            Answer(peer, *request);  // what arrived with the connection
+                             [this, peer, request] { answer(peer, *request); });
+            answer(peer, *request);  // what arrived with the connection
         }
     });
     return true;
@@ -105,7 +105,7 @@ bool SingleInstance::Acquire() {
 
 // A request is the file's path and a zero byte; the path may be empty. Paths cannot hold a zero
 // byte, so any other byte is taken as it stands.
-void SingleInstance::Answer(QLocalSocket* peer, QByteArray& request) {
+void SingleInstance::answer(QLocalSocket* peer, QByteArray& request) {
     request += peer->readAll();
     const qsizetype end = request.indexOf('\0');
     if (end < 0) {
@@ -121,7 +121,7 @@ void SingleInstance::Answer(QLocalSocket* peer, QByteArray& request) {
     peer->disconnectFromServer();
 }
 
-bool SingleInstance::ActivateRunning(const QByteArray& file) {
+bool SingleInstance::activateRunning(const QByteArray& file) {
     if (m_directory.isEmpty())
         return false;
     QLocalSocket socket;
@@ -135,7 +135,7 @@ bool SingleInstance::ActivateRunning(const QByteArray& file) {
     return socket.readAll().startsWith("ok");
 }
 
-void SingleInstance::OnActivateRequest(std::function<void(const QByteArray&)> handler) {
+void SingleInstance::onActivateRequest(std::function<void(const QByteArray&)> handler) {
     m_handler = std::move(handler);
 }
 

@@ -23,19 +23,19 @@ public:
     ~SingleInstance();
 
     // True when this process is now the running instance, or runs unguarded (see warning()).
-    bool Acquire();
+    bool acquire();
     // Asks the running instance to restore and raise its window and to open `file` (a path as
     // the file system spells it; empty for none); true when it confirmed.
-    bool ActivateRunning(const QByteArray& file = {});
+    bool activateRunning(const QByteArray& file = {});
     // What the running instance does when asked, with the file handed over (empty for none).
-    void OnActivateRequest(std::function<void(const QByteArray& file)> handler);
+    void onActivateRequest(std::function<void(const QByteArray& file)> handler);
 
     // Why a start ends (the lock is held) or runs unguarded; empty otherwise. For stderr.
     QString warning() const { return m_warning; }
 
 private:
     // Reads a request as it arrives; once whole, passes it on and confirms.
-    void Answer(QLocalSocket* peer, QByteArray& request);
+    void answer(QLocalSocket* peer, QByteArray& request);
 
     QString m_key;
     QString m_directory;  // empty when no safe place was found

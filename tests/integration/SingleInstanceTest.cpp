@@ -92,7 +92,7 @@ TEST_F(SingleInstance, ASecondStartWithAFileHasTheRunningWindowLoadIt) {
     ASSERT_TRUE(window.start());
     window.show();
     platform::SingleInstance instance(QStringLiteral("bmk540"));
-    ASSERT_TRUE(instance.Acquire());
+    ASSERT_TRUE(instance.acquire());
     ServeLaterStarts(instance, window);
 
     settings::SettingsImage changed = settings::FactoryImage();

@@ -37,18 +37,18 @@ TEST(SingleInstanceLock, OneCopyPerSessionInADirectoryOnlyTheUserCanWrite) {
     Environment xdg("XDG_RUNTIME_DIR", runtime.path());
     Environment display("DISPLAY", QStringLiteral(":1"));
     platform::SingleInstance first(QStringLiteral("bmk540-test"));
-    ASSERT_TRUE(first.Acquire());
+    ASSERT_TRUE(first.acquire());
     EXPECT_TRUE(first.warning().isEmpty());
     EXPECT_TRUE(QFile::exists(runtime.filePath(QStringLiteral("bmk540-test-_1.lock"))));
 
     platform::SingleInstance second(QStringLiteral("bmk540-test"));
-    EXPECT_FALSE(second.Acquire());
+    EXPECT_FALSE(second.acquire());
     EXPECT_TRUE(second.warning().contains(QStringLiteral("already running")))
         << second.warning().toStdString();
 
     Environment otherDisplay("DISPLAY", QStringLiteral(":2"));
     platform::SingleInstance onOtherDisplay(QStringLiteral("bmk540-test"));
-    EXPECT_TRUE(onOtherDisplay.Acquire());
+    EXPECT_TRUE(onOtherDisplay.acquire());
 }
 
 // Another account can write into the temp directory and into a runtime directory that is not
@@ -71,7 +71,7 @@ TEST(SingleInstanceLock, APlaceAnotherAccountCouldPrepareIsNeverUsed) {
     Environment tmp("TMPDIR", shared.path());
     Environment display("DISPLAY", QStringLiteral(":1"));
     platform::SingleInstance instance(QStringLiteral("bmk540-test"));
-    EXPECT_TRUE(instance.Acquire());
+    EXPECT_TRUE(instance.acquire());
     EXPECT_TRUE(instance.warning().contains(QStringLiteral("running without")))
         << instance.warning().toStdString();
 }
