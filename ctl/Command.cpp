@@ -105,9 +105,8 @@ int Run(const Command& command, const QStringList& arguments) {
     Invocation call{parser, parser.positionalArguments(), Clock::now()};
     if (Declares(command, ServerOption())) {
         const std::optional<Clock::duration> timeout = TimeoutFromOption(parser);
-        if (!timeout)
-            return kRefused;
-        std::optional<SchedulerChoice> schedulers = SchedulersFromOptions(parser.values(ServerOption()));
+        std::optional<SchedulerChoice> schedulers =
+            timeout ? SchedulersFromOptions(parser.values(ServerOption())) : std::nullopt;
         if (!schedulers)
             return kRefused;
         call.timeout = *timeout;
@@ -120,14 +119,14 @@ int Run(const Command& command, const QStringList& arguments) {
             return kRefused;
         }
         // Every file is read, so that every refused file is named at once.
-        std::vector<std::optional<settings::SettingsImage>> read;
-        for (const QString& path : call.arguments)
-            read.push_back(ReadSettings(path));
-        for (const std::optional<settings::SettingsImage>& image : read) {
-            if (!image)
-                return kRefused;
-            call.images.push_back(*image);
+        bool refused = false;
+        for (const QString& path : call.arguments) {
+            const std::optional<settings::SettingsImage> image = ReadSettings(path);
+            refused |= !image;
+            call.images.push_back(image.value_or(settings::SettingsImage()));
         }
+        if (refused)
+            return kRefused;
     }
     return command.run(call);
 }

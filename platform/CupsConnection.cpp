@@ -8,11 +8,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <regex>
 
 namespace platform {
 
@@ -32,48 +31,16 @@ bool ParsePort(const std::string& text, int& port) {
 }  // namespace
 
 std::optional<CupsServer> CupsServer::named(const std::string& text) {
-    if (!text.empty() && text.front() == '/') {
-        return CupsServer{text};
-    }
-    const auto hasAny = [](std::string_view part, std::string_view chars) {
-        return part.find_first_of(chars) != std::string_view::npos;
-    };
-    const auto only = [](std::string_view part, auto allowed) {
-        return std::all_of(part.begin(), part.end(),
-                           [&](char c) { return allowed(static_cast<unsigned char>(c)); });
-    };
-    CupsServer server;
-    if (text.empty() || hasAny(text, " \t\n\r\v\f")) {
+    // A socket path, [ADDRESS] or a host with an optional port, or a bare IPv6 address.
+    static const std::regex kForm(
+        R"((/.*)|\[([0-9A-Fa-f:.%\w]+)\](?::(\d{1,5}))?|([^:/\s\[\]]+)(?::(\d{1,5}))?|([0-9A-Fa-f]*(?::[0-9A-Fa-f]*){2,7}))");
+    std::smatch form;
+    if (!std::regex_match(text, form, kForm)) {
         return std::nullopt;
     }
-    if (text.front() == '[') {
-        const std::size_t close = text.find(']');
-        const std::string_view address = std::string_view(text).substr(1, close - 1);
-        if (close == std::string::npos || address.empty() || !only(address, [](unsigned char c) {
-                return std::isalnum(c) || c == ':' || c == '.' || c == '%' || c == '_';
-            })) {
-            return std::nullopt;
-        }
-        server.host = address;
-        const bool port = close + 1 < text.size();
-        if (port && (text[close + 1] != ':' || !ParsePort(text.substr(close + 2), server.port))) {
-            return std::nullopt;
-        }
-        return server;
-    }
-    const std::size_t colons = static_cast<std::size_t>(std::count(text.begin(), text.end(), ':'));
-    // More than one colon is a bare IPv6 address without a port.
-    if (colons > 1) {
-        if (colons > 7 || !only(text, [](unsigned char c) { return std::isxdigit(c) || c == ':'; })) {
-            return std::nullopt;
-        }
-        server.host = text;
-        return server;
-    }
-    const std::size_t colon = text.find(':');
-    server.host = text.substr(0, colon);
-    if (server.host.empty() || hasAny(server.host, "/[]") ||
-        (colon != std::string::npos && !ParsePort(text.substr(colon + 1), server.port))) {
+    CupsServer server{form[1].str() + form[2].str() + form[4].str() + form[6].str()};
+    const std::string port = form[3].str() + form[5].str();
+    if (!port.empty() && !ParsePort(port, server.port)) {
         return std::nullopt;
     }
     return server;
