@@ -254,34 +254,4 @@ TEST_F(MswPages, EveryMnemonicReachesItsControl) {
     }
 }
 
-TEST_F(MswPages, KeepTheOldArrangement) {
-    // Each page's rows from the top, each row's controls from the left.
-    const QStringList kRows[] = {
-        {"countryLabel country", "switch4Box switch5Box", "switch6Box switch8Box", "switch7Box"},
-        {"switch1", "switch1Number", "switch2Box switch3Box", "switch5Box switch6Box",
-         "switch7Box switch8Box"},
-        {"switch2Box switch3Box", "switch4Box switch5Box", "switch7", "switch7Number", "switch8Box"},
-        {"switch1Box switch3Box", "switch4Box switch5Box", "switch8Box"},
-    };
-    for (int msw = 0; msw < 4; ++msw) {
-        SCOPED_TRACE(msw);
-        Hosted p(msw);
-        p.window.resize(p.window.sizeHint());
-        int rowTop = 0;
-        for (const QString& row : kRows[msw]) {
-            SCOPED_TRACE(row.toStdString());
-            int left = 0, bottom = 0;
-            for (const QString& name : row.split(QLatin1Char(' '))) {
-                QWidget* w = p.Control<QWidget>(name);
-                const QRect r(w->mapTo(p.page, QPoint(0, 0)), w->size());
-                EXPECT_GE(r.top(), rowTop) << name.toStdString();
-                EXPECT_GE(r.left(), left) << name.toStdString();
-                left = r.right();
-                bottom = std::max(bottom, r.bottom());
-            }
-            rowTop = bottom;
-        }
-    }
-}
-
 }  // namespace

@@ -81,31 +81,6 @@ TEST_F(ParamPageTest, FormKeepsTheListsGroupsTabOrderAndMnemonics) {
     EXPECT_EQ(window.dataChecks, 2);
 }
 
-TEST_F(ParamPageTest, RowsStandAsBefore) {
-    window.resize(window.sizeHint());
-    // Each row's controls from the left; the rows from the top.
-    const QStringList kRows{"cutSheetLabel cutSheet cutSheetArrows cutSheetUnit",
-                            "frontTractorLabel frontTractor frontTractorArrows frontTractorUnit",
-                            "rearTractorLabel rearTractor rearTractorArrows rearTractorUnit",
-                            "kanjiTableLabel kanjiTable",
-                            "font1Label font1",
-                            "font2Label font2",
-                            "paperSetBox postcardBox"};
-    int rowTop = 0;
-    for (const QString& row : kRows) {
-        int left = 0, bottom = 0;
-        for (const QString& name : row.split(QLatin1Char(' '))) {
-            QWidget* w = control(name.toLatin1().constData());
-            const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
-            EXPECT_GE(r.top(), rowTop) << name.toStdString();
-            EXPECT_GE(r.left(), left) << name.toStdString();
-            left = r.right();
-            bottom = std::max(bottom, r.bottom());
-        }
-        rowTop = bottom;
-    }
-}
-
 TEST_F(ParamPageTest, LoadsShowTheBytesAndStoresWriteOnlyThePagesBytes) {
     EXPECT_EQ(list("font1"), QStringLiteral("標準"));
     EXPECT_EQ(list("kanjiTable"), QStringLiteral("JIS1978年版"));

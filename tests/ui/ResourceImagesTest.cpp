@@ -125,10 +125,4 @@ TEST(ResourceImages, UnknownIdsGiveNullImages) {
     EXPECT_TRUE(res::LoadIconResource(0).isNull());
 }
 
-TEST(ResourceImages, RepeatedInitialisationKeepsResourcesUsable) {
-    res::InitImageResources();
-    res::InitImageResources();
-    EXPECT_FALSE(res::LoadBitmapResource(res::IDB_TABS).isNull());
-}
-
 }  // namespace
