@@ -7,17 +7,17 @@
 #include <QTemporaryFile>
 
 #include "app/MainWindow.h"
-#include "platform/InMemoryPrinterSystem.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/CaptureListener.h"
+#include "tests/support/InMemoryPrinterSystem.h"
 #include "tests/support/PrivateCupsd.h"
 
 namespace {
 
-platform::InMemoryPrinter ModelPrinter() {
-    platform::InMemoryPrinter p;
+testing_support::InMemoryPrinter ModelPrinter() {
+    testing_support::InMemoryPrinter p;
     p.name = "Quill";
     p.device = "USB001";
     p.makeAndModel = "ORV Quillstrike 540QZ7";
@@ -25,7 +25,7 @@ platform::InMemoryPrinter ModelPrinter() {
 }
 
 void BM_DataCheck(benchmark::State& state) {
-    platform::InMemoryPrinterSystem printers({ModelPrinter()});
+    testing_support::InMemoryPrinterSystem printers({ModelPrinter()});
     platform::SetPrinterSystemForTesting(&printers);
     MainWindow window;
     if (!window.start())

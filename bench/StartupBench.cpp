@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "app/MainWindow.h"
-#include "platform/InMemoryPrinterSystem.h"
 #include "platform/PrinterSystem.h"
+#include "tests/support/InMemoryPrinterSystem.h"
 
 namespace {
 int ShowUntilExposed(QApplication& app, QWidget* window) {
@@ -27,11 +27,11 @@ int main(int argc, char** argv) {
         layout->addWidget(new QLabel(QStringLiteral("ORV Quillstrike 540QZ7 ブリンドルマーク")));
         return ShowUntilExposed(app, &dialog);
     }
-    platform::InMemoryPrinter printer;
+    testing_support::InMemoryPrinter printer;
     printer.name = "Quill";
     printer.device = "USB001";
     printer.makeAndModel = "ORV Quillstrike 540QZ7";
-    platform::InMemoryPrinterSystem printers({printer});
+    testing_support::InMemoryPrinterSystem printers({printer});
     platform::SetPrinterSystemForTesting(&printers);
     MainWindow window;
     if (!window.start())

@@ -66,8 +66,11 @@ public:
     virtual JobStatus jobStatus(const std::string& queue, int jobId) = 0;
 };
 
-// The spooler of this process: CUPS on Linux, the Windows spooler on Windows.
+// The spooler of this process: the default, unless a test installed its own.
 PrinterSystem& CurrentPrinterSystem();
+// The platform's spooler, defined by the one default source file the build takes: CUPS on Linux,
+// the Windows spooler on Windows.
+PrinterSystem& DefaultPrinterSystem();
 // Tests install their own (kept by the caller); nullptr restores the real one.
 void SetPrinterSystemForTesting(PrinterSystem* system);
 

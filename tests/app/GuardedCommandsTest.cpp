@@ -83,9 +83,9 @@ protected:
     int DocumentsSent() const { return static_cast<int>(printers.documents().size()); }
     // Starts again with more printers listed: the user chooses Quill, and the printer command is
     // offered from then on.
-    void RestartWith(std::initializer_list<platform::InMemoryPrinter> more) {
+    void RestartWith(std::initializer_list<testing_support::InMemoryPrinter> more) {
         main.reset();
-        for (const platform::InMemoryPrinter& printer : more)
+        for (const testing_support::InMemoryPrinter& printer : more)
             printers.addPrinter(printer);
         user.driveDialog([](QDialog& d) { ChoosePrinter(d, QStringLiteral("Quill")); });
         StartMainWindow();
@@ -268,7 +268,7 @@ TEST_F(GuardedCommands, SendDeliversTheImageAsShownAndDisablesTheCommand) {
 TEST_F(GuardedCommands, FailedOrShortWriteKeepsTheBaselineAndOffersAnotherPrinter) {
     Change();
     for (bool shortWrite : {false, true}) {
-        platform::InMemoryPrinter* p = printers.printer("Quill");
+        testing_support::InMemoryPrinter* p = printers.printer("Quill");
         p->failWrite = !shortWrite;
         p->shortWrite = shortWrite ? std::optional<std::size_t>(189) : std::nullopt;
         user.expectWarning(kNotAvailable, kCaption);

@@ -22,8 +22,9 @@ MainWindowTest::~MainWindowTest() {
     help::SetHelpOpenerForTesting({});
 }
 
-platform::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name, const std::string& device) {
-    platform::InMemoryPrinter p;
+testing_support::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name,
+                                                              const std::string& device) {
+    testing_support::InMemoryPrinter p;
     p.name = name;
     p.device = device;
     p.makeAndModel = "ORV Quillstrike 540QZ7";

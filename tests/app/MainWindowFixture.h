@@ -8,7 +8,7 @@
 
 #include "app/MainWindow.h"
 #include "pages/SettingsPage.h"
-#include "platform/InMemoryPrinterSystem.h"
+#include "tests/support/InMemoryPrinterSystem.h"
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
@@ -17,8 +17,8 @@ class NumericEdit;
 class MainWindowTest : public ::testing::Test {
 public:
     // A printer with the model's driver on a normal device.
-    static platform::InMemoryPrinter ModelPrinter(const std::string& name,
-                                                  const std::string& device = "USB001");
+    static testing_support::InMemoryPrinter ModelPrinter(const std::string& name,
+                                                         const std::string& device = "USB001");
 
 protected:
     MainWindowTest();
@@ -40,7 +40,7 @@ protected:
     // Presses a key where the user's keys go: the focused control, else the window.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
 
-    platform::InMemoryPrinterSystem printers;
+    testing_support::InMemoryPrinterSystem printers;
     ScriptedUser user;
     QTemporaryDir dir;
     std::unique_ptr<MainWindow> main;

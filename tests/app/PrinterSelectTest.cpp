@@ -12,12 +12,12 @@
 
 #include "app/AboutDialog.h"
 #include "app/PrinterSelectDialog.h"
-#include "platform/InMemoryPrinterSystem.h"
+#include "tests/support/InMemoryPrinterSystem.h"
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
 
 using namespace testing_support;
-using platform::InMemoryPrinter;
+using testing_support::InMemoryPrinter;
 using Outcome = PrinterSelectDialog::Outcome;
 
 namespace {
@@ -73,7 +73,7 @@ protected:
         return dialog.run();
     }
 
-    platform::InMemoryPrinterSystem printers;
+    testing_support::InMemoryPrinterSystem printers;
     ScriptedUser user;
     PrinterSelectDialog dialog;
 };

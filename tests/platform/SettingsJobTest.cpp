@@ -1,12 +1,13 @@
 // The settings job, on the in-memory spooler.
 #include <gtest/gtest.h>
 
-#include "platform/InMemoryPrinterSystem.h"
 #include "platform/ModelPrinter.h"
 #include "settings/SettingsImage.h"
+#include "tests/support/InMemoryPrinterSystem.h"
 
 using namespace platform;
 using settings::SettingsImage;
+using testing_support::InMemoryPrinterSystem;
 
 namespace {
 

@@ -1,8 +1,13 @@
-#include "platform/InMemoryPrinterSystem.h"
+#include "tests/support/InMemoryPrinterSystem.h"
 
 #include <algorithm>
 
-namespace platform {
+namespace testing_support {
+
+using platform::JobState;
+using platform::JobStatus;
+using platform::JobSubmission;
+using platform::PrinterQueue;
 
 PrinterQueue InMemoryPrinter::record() const {
     return {name, server, device, makeAndModel, state, acceptingJobs, stateReason};
@@ -81,4 +86,4 @@ JobStatus InMemoryPrinterSystem::jobStatus(const std::string& queue, int jobId) 
     return {JobState::NotFound, "no such job"};
 }
 
-}  // namespace platform
+}  // namespace testing_support

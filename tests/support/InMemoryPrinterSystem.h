@@ -8,7 +8,7 @@
 
 #include "platform/PrinterSystem.h"
 
-namespace platform {
+namespace testing_support {
 
 // Every member has an initializer, so a test names only the fields it cares about.
 struct InMemoryPrinter {
@@ -16,7 +16,7 @@ struct InMemoryPrinter {
     std::string server{};  // empty: a queue of this spooler
     std::string device{};
     std::string makeAndModel{};
-    QueueState state = QueueState::Idle;
+    platform::QueueState state = platform::QueueState::Idle;
     bool acceptingJobs = true;
     std::string stateReason{};
 
@@ -25,7 +25,7 @@ struct InMemoryPrinter {
     std::optional<std::size_t> shortWrite{};  // the spooler takes only this many bytes
     bool failEnd = false;                     // the spooler refuses the finished document
 
-    PrinterQueue record() const;
+    platform::PrinterQueue record() const;
 };
 
 struct ReceivedDocument {
@@ -33,10 +33,10 @@ struct ReceivedDocument {
     std::string printerName;
     std::string title;
     std::vector<std::uint8_t> bytes;
-    JobStatus status{JobState::Pending, {}};
+    platform::JobStatus status{platform::JobState::Pending, {}};
 };
 
-class InMemoryPrinterSystem : public PrinterSystem {
+class InMemoryPrinterSystem : public platform::PrinterSystem {
 public:
     InMemoryPrinterSystem() = default;
     explicit InMemoryPrinterSystem(std::vector<InMemoryPrinter> printers);
@@ -47,7 +47,7 @@ public:
     InMemoryPrinter* printer(const std::string& name);
     // The spooler cannot be asked for its queues.
     void setListingFails(bool fails) { m_listingFails = fails; }
-    void setJobStatus(int jobId, JobStatus status);
+    void setJobStatus(int jobId, platform::JobStatus status);
 
     // Calls as text, e.g. "Queues", "SendRawJob(Quill, Brindlemark Status Write, 190)".
     const std::vector<std::string>& calls() const { return m_calls; }
@@ -57,10 +57,10 @@ public:
     // Jobs created and cancelled because their document did not arrive whole.
     int cancelledJobs() const { return m_cancelledJobs; }
 
-    std::optional<std::vector<PrinterQueue>> queues() override;
-    JobSubmission sendRawJob(const std::string& queue, const std::string& title,
-                             std::span<const std::uint8_t> document) override;
-    JobStatus jobStatus(const std::string& queue, int jobId) override;
+    std::optional<std::vector<platform::PrinterQueue>> queues() override;
+    platform::JobSubmission sendRawJob(const std::string& queue, const std::string& title,
+                                       std::span<const std::uint8_t> document) override;
+    platform::JobStatus jobStatus(const std::string& queue, int jobId) override;
 
 private:
     std::vector<InMemoryPrinter> m_printers;
@@ -71,4 +71,4 @@ private:
     int m_cancelledJobs = 0;
 };
 
-}  // namespace platform
+}  // namespace testing_support
