@@ -44,16 +44,12 @@ QString Hex(const SettingsImage& image, const Field& f) {
         .remove(QLatin1Char(' '));
 }
 
+// A number, the panel's word, or null when the panel reads no choice.
 QJsonValue ValueJson(const settings::FieldValue& v) {
-    switch (v.kind) {
-        case settings::FieldValue::Kind::Number:
-            return v.number;
-        case settings::FieldValue::Kind::Word:
-            return QString::fromStdString(v.word);
-        case settings::FieldValue::Kind::None:
-            break;
-    }
-    return QJsonValue::Null;
+    using Kind = settings::FieldValue::Kind;
+    return v.kind == Kind::Number ? QJsonValue(v.number)
+           : v.kind == Kind::Word ? QJsonValue(QString::fromStdString(v.word))
+                                  : QJsonValue(QJsonValue::Null);
 }
 
 QJsonArray SwitchesJson(const SettingsImage& image, int msw) {

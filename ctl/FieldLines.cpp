@@ -41,28 +41,21 @@ std::string Label(std::string_view label) {
     return label.empty() ? std::string() : "  (" + std::string(label) + ")";
 }
 
-std::string Hex(const SettingsImage& image, std::size_t offset, std::size_t width) {
-    return settings::HexBytes(image.data() + offset, width);
-}
-
-std::string Chars(const SettingsImage& image, std::size_t offset, std::size_t width) {
-    return settings::CharBytes(image.data() + offset, width);
+// "1c 30     |.0|   " in the columns of show; "1c 30 |.0|" tight, as diff puts two side by side.
+std::string Bytes(const SettingsImage& image, std::size_t offset, std::size_t width, bool columns) {
+    const std::string hex = settings::HexBytes(image.data() + offset, width);
+    const std::string chars = settings::CharBytes(image.data() + offset, width);
+    return columns ? Padded(hex, kHexWidth) + "  " + Padded(chars, kCharsWidth) + "  " : hex + ' ' + chars;
 }
 
 std::string Cell(const SettingsImage& image, const Field& f) {
-    return Hex(image, f.offset, f.width) + ' ' + Chars(image, f.offset, f.width) + ' ' +
-           settings::ValueOf(image, f).words;
-}
-
-std::string SeparatorCell(const SettingsImage& image, std::size_t offset) {
-    return Hex(image, offset, 1) + ' ' + Chars(image, offset, 1);
+    return Bytes(image, f.offset, f.width, false) + ' ' + settings::ValueOf(image, f).words;
 }
 
 }  // namespace
 
 std::vector<std::string> FieldLines(const SettingsImage& image, const Field& f) {
-    std::vector<std::string> lines{Key(f.key, f.offset) + Padded(Hex(image, f.offset, f.width), kHexWidth) +
-                                   "  " + Padded(Chars(image, f.offset, f.width), kCharsWidth) + "  " +
+    std::vector<std::string> lines{Key(f.key, f.offset) + Bytes(image, f.offset, f.width, true) +
                                    settings::ValueOf(image, f).words + Label(f.label)};
     if (const int msw = settings::MemorySwitchIndex(f); msw >= 0) {
         for (const settings::SwitchValue& s : settings::SwitchValuesOf(image, msw))
@@ -76,8 +69,7 @@ std::vector<std::string> SeparatorLines(const SettingsImage& image, std::size_t 
     const std::uint8_t factory = settings::FactoryImage()[offset];
     if (image[offset] == factory)
         return {};
-    return {Key("separator", offset) + Padded(Hex(image, offset, 1), kHexWidth) + "  " +
-            Padded(Chars(image, offset, 1), kCharsWidth) + "  not the factory " +
+    return {Key("separator", offset) + Bytes(image, offset, 1, true) + "not the factory " +
             settings::HexBytes(&factory, 1)};
 }
 
@@ -107,8 +99,8 @@ std::vector<std::string> ChangeLines(const SettingsImage& before, const Settings
     }
     for (const std::size_t offset : settings::SeparatorOffsets()) {
         if (before[offset] != after[offset])
-            lines.push_back(Key("separator", offset) + SeparatorCell(before, offset) + std::string(kArrow) +
-                            SeparatorCell(after, offset));
+            lines.push_back(Key("separator", offset) + Bytes(before, offset, 1, false) + std::string(kArrow) +
+                            Bytes(after, offset, 1, false));
     }
     return lines;
 }
