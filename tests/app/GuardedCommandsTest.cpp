@@ -172,16 +172,22 @@ INSTANTIATE_TEST_SUITE_P(EveryRow, ExitTable,
 // No) and shows the factory settings for the new printer. The outer switch or exit then ends: its
 // save question would be about settings the window no longer holds.
 class FailedSendInside : public GuardedCommands,
-                         public ::testing::WithParamInterface<QAction * MainActions::*> {};
+                         public ::testing::WithParamInterface<QAction * MainActions::*> {
+protected:
+    // Up to the printer choice after the failed send.
+    void ExpectTheFailedSendAndItsQuestions() {
+        RestartWith({ModelPrinter("B")});
+        Prepare(true, true);
+        printers.printer("Quill")->failWrite = true;
+        user.answerBox(QMessageBox::Yes);  // send first?
+        user.expectWarning(kNotAvailable, kCaption);
+        user.expectBox(kSendBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
+        user.expectBox(kSaveBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
+    }
+};
 
 TEST_P(FailedSendInside, SwitchOrExitNeverSavesOtherSettings) {
-    RestartWith({ModelPrinter("B")});
-    Prepare(true, true);
-    printers.printer("Quill")->failWrite = true;
-    user.answerBox(QMessageBox::Yes);  // send first?
-    user.expectWarning(kNotAvailable, kCaption);
-    user.expectBox(kSendBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
-    user.expectBox(kSaveBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
+    ExpectTheFailedSendAndItsQuestions();
     user.driveDialog([](QDialog& d) { ChoosePrinter(d, QStringLiteral("B")); });
     ExpectInformation(kFactoryShown);
     (main->actions().*GetParam())->trigger();
@@ -197,13 +203,7 @@ INSTANTIATE_TEST_SUITE_P(SwitchAndExit, FailedSendInside,
 
 // With no printer left after the failed send, the window closes with status 1 and asks nothing more.
 TEST_P(FailedSendInside, FindingNoPrinterLeftEndsTheProgramWithStatusOne) {
-    RestartWith({ModelPrinter("B")});
-    Prepare(true, true);
-    printers.printer("Quill")->failWrite = true;
-    user.answerBox(QMessageBox::Yes);  // send first?
-    user.expectWarning(kNotAvailable, kCaption);
-    user.expectBox(kSendBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
-    user.expectBox(kSaveBeforeSwitch, kCaption, QMessageBox::Warning, kQuestion, QMessageBox::No);
+    ExpectTheFailedSendAndItsQuestions();
     user.expectWarning(kNoUsablePrinter, kCaption);
     printers.setListingFails(true);
     (main->actions().*GetParam())->trigger();
