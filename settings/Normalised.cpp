@@ -6,11 +6,6 @@ namespace settings {
 
 namespace {
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
 // Parameter setting 2 keeps two sets of values: what its lists show and what it decoded. The
 // lists cannot show a text they do not hold, and when the intake time fails its range check the
 // lists are not read back, so the decoded texts are written instead.
@@ -59,10 +54,8 @@ std::vector<RangeRefusal> DataCheckRefusals(const SettingsImage& image) {
 }
 
 std::string RangeMessage(Range range) {
-    std::string text = kRangeMessageTemplate;
-    ReplaceAll(text, "%1", std::to_string(range.min));
-    ReplaceAll(text, "%2", std::to_string(range.max));
-    return text;
+    return std::to_string(range.min) + " から " + std::to_string(range.max) +
+           " までの整数を入力してください。";
 }
 
 }  // namespace settings

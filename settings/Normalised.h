@@ -21,8 +21,7 @@ struct RangeRefusal {
 };
 std::vector<RangeRefusal> DataCheckRefusals(const SettingsImage& image);
 
-// The range message the window shows, e.g. "2 から 5 までの整数を入力してください。".
-inline constexpr const char* kRangeMessageTemplate = "%1 から %2 までの整数を入力してください。";
+// The range message the window and bmk540ctl show, e.g. "2 から 5 までの整数を入力してください。".
 std::string RangeMessage(Range range);
 
 }  // namespace settings
