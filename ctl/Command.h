@@ -50,6 +50,8 @@ Command ShowCommand();
 Command DiffCommand();
 Command CheckCommand();
 Command FactoryCommand();
+Command ExportCommand();
+Command ImportCommand();
 Command PrintersCommand();
 Command SendCommand();
 

@@ -62,6 +62,27 @@ int LeadingNumber(std::string_view text) {
     return static_cast<int>(negative ? -value : value);
 }
 
+std::optional<Range> RangeOf(const Field& f) {
+    if (f.offset == field::CutSheetCentring.offset || f.offset == field::FrontTractorCentring.offset ||
+        f.offset == field::RearTractorCentring.offset)
+        return kHeadCentringRange;
+    if (f.offset == field::IntakeTime.offset)
+        return kIntakeTimeRange;
+    for (const FormatBlockLayout& block : kFormatBlocks) {
+        if (f.offset == block.paperLength.offset)
+            return kPaperLengthRange;
+        if (block.leftMargin && f.offset == block.leftMargin->offset)
+            return kLeftMarginRange;
+        if (block.rightMargin && f.offset == block.rightMargin->offset)
+            return kRightMarginRange;
+        for (const Field* position : block.positions) {
+            if (f.offset == position->offset)
+                return kIntakePositionRange;
+        }
+    }
+    return std::nullopt;
+}
+
 Switches DecodeSwitches(const SettingsImage& image, int msw) {
     Switches s{};
     for (int k = 0; k < 8; ++k)

@@ -4,6 +4,7 @@
 // next encoding writes. Pages keep one of these per page; their widgets show it.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ inline constexpr Range kPaperLengthRange{1, 99};
 inline constexpr Range kIntakePositionRange{40, 132};
 inline constexpr Range kLeftMarginRange{0, 135};
 inline constexpr Range kRightMarginRange{1, 136};
+
+struct Field;
+// The range the panel's edit of a numeric field takes; nothing for a field without one.
+std::optional<Range> RangeOf(const Field& field);
 
 // The leading decimal number of a text as atoi reads it (blanks, a sign, digits), held to the
 // int range.
