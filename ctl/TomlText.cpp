@@ -122,49 +122,61 @@ std::variant<TextValue, std::string> ValueOf(const toml::node& node) {
 
 struct Reader {
     settings::SettingsImage image = settings::FactoryImage();
-    std::vector<std::pair<std::size_t, std::string>> faults;
+    std::vector<std::string> faults;
     // Per field, the keys that set its bytes and their lines.
     std::map<std::string, std::vector<std::pair<std::string, std::size_t>>> setters;
 
     void fault(std::size_t line, const std::string& key, const std::string& reason) {
-        faults.emplace_back(line, std::to_string(line) + ": " + key + ": " + reason);
+        faults.push_back(std::to_string(line) + ": " + key + ": " + reason);
     }
 
+    struct Given {
+        std::size_t line;
+        std::string key;
+        const toml::node* node;
+    };
+
     // Dotted keys and tables ("format1.paperLength", [format1]) name the same as the quoted key.
-    void read(const toml::table& table, const std::string& prefix) {
+    void collect(const toml::table& table, const std::string& prefix, std::vector<Given>& given) {
         for (auto&& [name, node] : table) {
             const std::string key = prefix + std::string(name.str());
-            const std::size_t line = name.source().begin.line;
-            const std::string field = settings::FieldKeyOf(key);
-            if (field.empty() && node.is_table() && !node.as_table()->empty()) {
-                read(*node.as_table(), key + ".");
-                continue;
-            }
-            if (field.empty()) {
-                fault(line, key, "unknown key");
-                continue;
-            }
-            // A memory switch field's bytes and one of its switches set the same bytes.
-            auto& others = setters[field];
-            const auto clash = std::find_if(others.begin(), others.end(), [&](const auto& other) {
-                return other.first == key || other.first == field || key == field;
-            });
-            if (clash != others.end()) {
-                fault(line, key,
-                      "given twice (also as " + clash->first + " on line " + std::to_string(clash->second) +
-                          ")");
-                continue;
-            }
-            others.emplace_back(key, line);
-            std::variant<TextValue, std::string> value = ValueOf(node);
-            if (const std::string* reason = std::get_if<std::string>(&value)) {
-                fault(line, key, *reason);
-                continue;
-            }
-            const std::string reason = settings::SetTextEntry(image, key, std::get<TextValue>(value));
-            if (!reason.empty())
-                fault(line, key, reason);
+            if (settings::FieldKeyOf(key).empty() && node.is_table() && !node.as_table()->empty())
+                collect(*node.as_table(), key + ".", given);
+            else
+                given.push_back({name.source().begin.line, key, &node});
         }
+    }
+
+    // In the order of the lines, so that the second of two is the one given twice.
+    void read(const toml::table& table) {
+        std::vector<Given> given;
+        collect(table, {}, given);
+        std::stable_sort(given.begin(), given.end(),
+                         [](const Given& a, const Given& b) { return a.line < b.line; });
+        for (const Given& g : given)
+            set(g);
+    }
+
+    void set(const Given& g) {
+        const std::string field = settings::FieldKeyOf(g.key);
+        if (field.empty())
+            return fault(g.line, g.key, "unknown key");
+        // A memory switch field's bytes and one of its switches set the same bytes.
+        auto& others = setters[field];
+        const auto clash = std::find_if(others.begin(), others.end(), [&](const auto& other) {
+            return other.first == g.key || other.first == field || g.key == field;
+        });
+        if (clash != others.end())
+            return fault(
+                g.line, g.key,
+                "given twice (also as " + clash->first + " on line " + std::to_string(clash->second) + ")");
+        others.emplace_back(g.key, g.line);
+        std::variant<TextValue, std::string> value = ValueOf(*g.node);
+        if (const std::string* reason = std::get_if<std::string>(&value))
+            return fault(g.line, g.key, *reason);
+        const std::string reason = settings::SetTextEntry(image, g.key, std::get<TextValue>(value));
+        if (!reason.empty())
+            fault(g.line, g.key, reason);
     }
 };
 
@@ -206,15 +218,10 @@ TomlReading ReadToml(const std::string& text) {
         return {std::nullopt, {std::to_string(e.source().begin.line) + ": " + std::string(e.description())}};
     }
     Reader reader;
-    reader.read(table, {});
+    reader.read(table);
     if (reader.faults.empty())
         return {reader.image, {}};
-    std::stable_sort(reader.faults.begin(), reader.faults.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    TomlReading reading;
-    for (auto& [line, fault] : reader.faults)
-        reading.faults.push_back(std::move(fault));
-    return reading;
+    return {std::nullopt, std::move(reader.faults)};
 }
 
 }  // namespace ctl
