@@ -38,7 +38,7 @@ int Export(const Invocation& call) {
 Command ExportCommand() {
     return {
         .name = QStringLiteral("export"),
-        .summary = "export FILE [-o TEXT] [--changed]  a settings file as TOML text",
+        .summary = "export FILE [--changed]      a settings file as TOML text (-o TEXT)",
         .description = QStringLiteral(
             "Writes a settings file as TOML: one key per field or memory switch, the value in the\n"
             "panel's words and the panel's label as a comment. Bytes the panel would not write as they\n"

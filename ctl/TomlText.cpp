@@ -120,6 +120,23 @@ std::variant<TextValue, std::string> ValueOf(const toml::node& node) {
     return std::string("takes a word in quotes, a number or { bytes = \"...\" }");
 }
 
+// "font2: " for a line "font2 = ...", so that a fault toml++ finds names the key it is on.
+std::string KeyOnLine(const std::string& text, std::size_t line) {
+    std::size_t start = 0;
+    for (std::size_t n = 1; n < line && start != std::string::npos; ++n) {
+        start = text.find('\n', start);
+        start = start == std::string::npos ? start : start + 1;
+    }
+    if (start == std::string::npos)
+        return {};
+    const std::string content = text.substr(start, text.find('\n', start) - start);
+    const std::size_t equals = content.find('=');
+    const std::size_t from = content.find_first_not_of(" \t");
+    if (equals == std::string::npos || from >= equals)
+        return {};
+    return content.substr(from, content.find_last_not_of(" \t", equals - 1) + 1 - from) + ": ";
+}
+
 struct Reader {
     settings::SettingsImage image = settings::FactoryImage();
     std::vector<std::string> faults;
@@ -215,7 +232,9 @@ TomlReading ReadToml(const std::string& text) {
     try {
         table = toml::parse(text);
     } catch (const toml::parse_error& e) {
-        return {std::nullopt, {std::to_string(e.source().begin.line) + ": " + std::string(e.description())}};
+        const std::size_t line = e.source().begin.line;
+        return {std::nullopt,
+                {std::to_string(line) + ": " + KeyOnLine(text, line) + std::string(e.description())}};
     }
     Reader reader;
     reader.read(table);

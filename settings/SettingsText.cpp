@@ -183,24 +183,12 @@ std::string SetField(SettingsImage& image, const Field& f, const TextValue& valu
 std::string SetSwitch(SettingsImage& image, SwitchName name, const TextValue& value) {
     const std::size_t offset = kMemorySwitchFields[static_cast<std::size_t>(name.msw)].offset;
     if (name.k < 0) {
+        // The country is switches 1-3, the low bits of the first byte.
         std::vector<Choice> countries;
         for (const words::CodedWord& c : words::kCountries)
-            countries.push_back({std::string(c.text), c.code, {}});
-        TextValue code = value;
-        if (value.kind == Kind::Word) {
-            const auto found = std::find_if(countries.begin(), countries.end(),
-                                            [&](const Choice& c) { return c.word == value.word; });
-            if (found == countries.end())
-                return SetChoice(image, field::Msw1, value, countries);
-            code = {Kind::Number, {}, found->code, {}};
-        } else if (value.kind != Kind::Number ||
-                   std::none_of(countries.begin(), countries.end(),
-                                [&](const Choice& c) { return c.code == value.number; })) {
-            return value.kind == Kind::Number ? SetChoice(image, field::Msw1, value, countries)
-                                              : "takes a country or its code";
-        }
-        image[offset] = static_cast<std::uint8_t>((image[offset] & ~0x07) | code.number);
-        return {};
+            countries.push_back(
+                {std::string(c.text), c.code, {static_cast<std::uint8_t>((image[offset] & ~0x07) | c.code)}});
+        return SetChoice(image, field::Msw1, value, countries);
     }
     const words::SwitchWords& w =
         words::kSwitches[static_cast<std::size_t>(name.msw)][static_cast<std::size_t>(name.k)];

@@ -108,16 +108,14 @@ TEST(TextCommands, BadTextIsRefusedWithItsLineAndWritesNothing) {
         const char* text;
         const char* fault;  // what stderr names: the line and the key
     } cases[] = {
-        {"malformed TOML", "font1 = \"標準\"\nfont2 = \n", "text.toml:2:"},
+        {"malformed TOML", "font1 = \"標準\"\nfont2 = \n", "text.toml:2: font2:"},
         {"unknown key", "font1 = \"標準\"\nfont9 = \"標準\"\n", "text.toml:2: font9: unknown key"},
         {"a word the panel does not offer", "\n\ntypeface = \"太字\"\n",
          "text.toml:3: typeface: the panel offers no"},
         {"a code the panel does not offer", "hopper = 3\n", "text.toml:1: hopper: no choice has the code 3"},
         {"a number out of range", "\"headCentring.cutSheet\" = 69\n",
          "text.toml:1: headCentring.cutSheet: 69 is out of range 10..68"},
-        {"a key given twice", "font1 = 1\nfont1 = 2\n",
-         "text.toml:2: Error while parsing key-value pair: cannot "
-         "redefine existing integer 'font1'"},
+        {"a key given twice", "font1 = 1\nfont1 = 2\n", "text.toml:2: font1:"},
         {"a key given twice, quoted and dotted", "\"format1.paperLength\" = 66\nformat1.paperLength = 66\n",
          "text.toml:2: format1.paperLength: given twice (also as format1.paperLength on line 1)"},
         {"a switch beside its field's bytes", "msw1 = { bytes = \"00 00\" }\nmsw1-4 = 1\n",
