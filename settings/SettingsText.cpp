@@ -1,6 +1,7 @@
 #include "settings/SettingsText.h"
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 
 #include "settings/FactoryImage.h"
@@ -152,9 +153,11 @@ std::string SetNumber(SettingsImage& image, const Field& f, const TextValue& val
     if (value.kind != Kind::Number)
         return "takes a number";
     const std::optional<Range> range = RangeOf(f);
-    if (!range || value.number < range->min || value.number > range->max)
-        return std::to_string(value.number) + " is out of range " + std::to_string(range ? range->min : 0) +
-               ".." + std::to_string(range ? range->max : 0);
+    if (!range)
+        return "takes no number";
+    if (!range->contains(static_cast<int>(std::clamp<long long>(value.number, INT_MIN, INT_MAX))))
+        return std::to_string(value.number) + " is out of range " + std::to_string(range->min) + ".." +
+               std::to_string(range->max);
     WriteDecimal(image, f.offset, static_cast<int>(f.width), static_cast<int>(value.number));
     return {};
 }
