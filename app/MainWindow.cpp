@@ -108,6 +108,7 @@ QString MainWindow::statusText(int part) const {
 bool MainWindow::start() {
     m_startupDone = false;
     m_current = m_printerBaseline = m_fileBaseline = settings::FactoryImage();
+    m_fileName.clear();
     m_actions.send->setEnabled(false);
     loadAllPages(m_current);
     selectPrinter();

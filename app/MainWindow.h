@@ -102,6 +102,7 @@ private:
     QString m_printerName;
     QString m_portName;
     QByteArray m_pendingFile;  // handed over while a dialog was open or before the window was up
+    QString m_fileName;        // the settings file last opened or saved; empty for none
     int m_printerCount = 0;
     settings::SettingsImage m_current;
     settings::SettingsImage m_fileBaseline;

@@ -39,10 +39,12 @@ void MainWindow::sendSettings() {
         return;
     }
     storeAllPages(m_current);
+    // Changed since the file was opened or saved, the settings are no longer that file's.
+    const QString fileName = m_current == m_fileBaseline ? m_fileName : QString();
     const bool sent = [&] {
         BusyCursor busy;
         return platform::SendSettingsJob(platform::CurrentPrinterSystem(), m_printerName.toStdString(),
-                                         {m_current.data(), m_current.size()})
+                                         {m_current.data(), m_current.size()}, fileName.toStdString())
             .accepted();
     }();
     // Whatever the spooler's reason, the user hears the one message and chooses again.

@@ -76,6 +76,7 @@ void MainWindow::readSettingsFile(const QByteArray& path) {
     m_current = *loaded;
     loadAllPages(m_current);
     m_fileBaseline = m_current;
+    m_fileName = QFile::decodeName(path);
     dataCheck();
     m_selectPage->refreshFormatButton();
 }
@@ -93,6 +94,7 @@ bool MainWindow::saveSettingsFile() {
         switch (settings::SaveSettingsFile(path->toStdString(), m_current)) {
             case settings::SaveResult::Saved:
                 m_fileBaseline = m_current;
+                m_fileName = *path;
                 return true;
             case settings::SaveResult::AccessDenied:
                 seams::warn(this, msg::SaveAccessDenied(), msg::Caption());

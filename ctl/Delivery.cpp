@@ -212,7 +212,7 @@ void Submit(Board& board, std::size_t s, std::size_t d, platform::CupsPrinterSys
         printer = delivery.printer;
     }
     const platform::JobSubmission submission =
-        platform::SendSettingsJob(system, printer.toStdString(), board.plan.document);
+        platform::SendSettingsJob(system, printer.toStdString(), board.plan.document, board.plan.fileName);
     const auto outcome = system.lastOutcome();
     const QString failure = submission.accepted() ? QString()
                             : outcome == platform::CupsPrinterSystem::Outcome::Answered

@@ -38,6 +38,7 @@ struct SchedulerRun {
 struct SendPlan {
     QStringList names;  // the queues to send to; none: every queue `printers` lists
     std::vector<std::uint8_t> document;
+    std::string fileName;  // where the document came from, for the job's record; empty for none
     Clock::duration timeout;
     std::optional<Clock::time_point> end{};  // --wait: everything is reported by then
     bool dryRun = false;

@@ -10,6 +10,7 @@
 #include "ctl/Columns.h"
 #include "ctl/Command.h"
 #include "ctl/Delivery.h"
+#include "ctl/FileNames.h"
 #include "ctl/Interruption.h"
 #include "ctl/Output.h"
 #include "ctl/QueueChoice.h"
@@ -144,7 +145,7 @@ std::optional<int> CheckOptions(const QCommandLineParser& parser) {
 int Send(const Invocation& call) {
     const QCommandLineParser& parser = call.parser;
     const QStringList names = Unique(parser.values(QStringLiteral("printer")));
-    SendPlan plan{names, {}, call.timeout};
+    SendPlan plan{names, {}, {}, call.timeout};
     // Counted from the start: listing, sending and following all end by then.
     if (parser.isSet(QStringLiteral("wait")))
         plan.end = call.start + *SecondsOf(parser, QStringLiteral("wait"), kLongestWaitSeconds, "a day");
@@ -155,6 +156,9 @@ int Send(const Invocation& call) {
     // sends after loading it.
     const settings::SettingsImage image = settings::Normalised(call.images.front());
     plan.document.assign(image.data(), image.data() + image.size());
+    // The job's record names the file as the user gave it; standard input has no name.
+    if (!IsStandardStream(call.arguments.front()))
+        plan.fileName = call.arguments.front().toStdString();
 
     CatchInterrupts();
     SendReport report = Deliver(choice.schedulers, plan);

@@ -53,13 +53,17 @@ JobState StateOf(int state) {
 // details and, on a connection to a scheduler other than cupsServer()'s, sends the job to the
 // device URI instead, which the scheduler does not know.)
 // 0 when no job was created; `answered` false when no answer came at all.
-int CreateJob(http_t* http, const std::string& queue, const std::string& title, bool& answered) {
+int CreateJob(http_t* http, const std::string& queue, const std::string& title, const JobRecord& record,
+              bool& answered) {
     ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
     AddPrinterUri(request, queue);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
     // The bytes are a printer command: no banner page may come before or after them.
     ippAddString(request, IPP_TAG_JOB, IPP_TAG_NAME, "job-sheets", nullptr, "none");
+    if (!record.sha256.empty()) {
+        ippAddString(request, IPP_TAG_JOB, IPP_TAG_TEXT, kDigestAttribute, nullptr, record.sha256.c_str());
+    }
     ipp_t* response = cupsDoRequest(http, request, ("/printers/" + queue).c_str());
     answered = response != nullptr;
     ipp_attribute_t* id = response ? ippFindAttribute(response, "job-id", IPP_TAG_INTEGER) : nullptr;
@@ -108,14 +112,15 @@ std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue, 
 }
 
 JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::string& title,
-                           std::span<const std::uint8_t> document, int& created) {
+                           std::span<const std::uint8_t> document, const JobRecord& record, int& created) {
     bool answered = false;
-    created = CreateJob(http, queue, title, answered);
+    created = CreateJob(http, queue, title, record, answered);
     if (created <= 0) {
         created = 0;
         return {0, LastCupsError(), !answered};
     }
-    if (cupsStartDocument(http, queue.c_str(), created, title.c_str(), CUPS_FORMAT_RAW, 1) !=
+    const char* documentName = record.document.empty() ? nullptr : record.document.c_str();
+    if (cupsStartDocument(http, queue.c_str(), created, documentName, CUPS_FORMAT_RAW, 1) !=
         HTTP_STATUS_CONTINUE) {
         return {0, LastCupsError()};
     }
@@ -131,6 +136,89 @@ JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::st
         return {0, LastCupsError()};
     }
     return {created, {}};
+}
+
+namespace {
+
+// The queue's name from the job's printer URI (".../printers/NAME").
+std::string QueueOfUri(const char* uri) {
+    char scheme[32], user[256], host[256], resource[1024];
+    int port = 0;
+    if (!uri || httpSeparateURI(HTTP_URI_CODING_ALL, uri, scheme, sizeof scheme, user, sizeof user, host,
+                                sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK) {
+        return {};
+    }
+    const std::string_view path(resource);
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::optional<std::string> OptionalText(ipp_attribute_t* attribute) {
+    const char* text = ippGetString(attribute, 0, nullptr);
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<HistoryJob>> QueryJobHistory(http_t* http) {
+    static const std::array<const char*, 8> kWanted = {"job-id",
+                                                       "job-printer-uri",
+                                                       "job-state",
+                                                       "time-at-completed",
+                                                       "job-originating-user-name",
+                                                       "job-name",
+                                                       "document-name-supplied",
+                                                       kDigestAttribute};
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
+    AddRequested(request, kWanted);
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    if (!response || ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        ippDelete(response);
+        return std::nullopt;
+    }
+    std::vector<HistoryJob> jobs;
+    HistoryJob job;
+    const auto finish = [&] {
+        if (job.id > 0) {
+            jobs.push_back(std::move(job));
+        }
+        job = {};
+    };
+    for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+        const char* name = ippGetName(a);
+        if (!name) {  // between two jobs
+            finish();
+            continue;
+        }
+        if (ippGetGroupTag(a) != IPP_TAG_JOB) {
+            continue;
+        }
+        const std::string_view is(name);
+        const ipp_tag_t tag = ippGetValueTag(a);
+        if (is == "job-id" && tag == IPP_TAG_INTEGER) {
+            job.id = ippGetInteger(a, 0);
+        } else if (is == "job-printer-uri") {
+            job.queue = QueueOfUri(ippGetString(a, 0, nullptr));
+        } else if (is == "job-state" && tag == IPP_TAG_ENUM) {
+            job.state = StateOf(ippGetInteger(a, 0));
+        } else if (is == "time-at-completed" && tag == IPP_TAG_INTEGER) {
+            job.completed = ippGetInteger(a, 0);
+        } else if (is == "job-originating-user-name") {
+            job.user = OptionalText(a).value_or("");
+        } else if (is == "job-name") {
+            job.title = OptionalText(a).value_or("");
+        } else if (is == "document-name-supplied") {
+            job.document = OptionalText(a);
+        } else if (is == kDigestAttribute) {
+            job.digest = OptionalText(a);
+        }
+    }
+    finish();
+    ippDelete(response);
+    return jobs;
 }
 
 JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/PrinterSystem.h"
 
@@ -14,10 +15,20 @@ namespace platform {
 // accept jobs, or the scheduler did not answer, when `answered` is set false); nothing when it can.
 std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue, bool* answered = nullptr);
 
-// Create-Job (no banners) and its one raw document. The connection is left in the middle of a
-// request when the document did not go through; the job id is then in `created`.
+// The job attribute of our own that holds a record's digest. A job attribute the scheduler does not
+// know is kept with the job like any other, in its history too.
+inline constexpr const char* kDigestAttribute = "bmk540-sha256";
+
+// Create-Job (no banners) and its one raw document. The record's digest goes on the job, its file
+// name is the document's name (the scheduler keeps it as document-name-supplied). The connection
+// is left in the middle of a request when the document did not go through; the job id is then in
+// `created`.
 JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::string& title,
-                           std::span<const std::uint8_t> document, int& created);
+                           std::span<const std::uint8_t> document, const JobRecord& record, int& created);
+
+// Get-Jobs of every queue, ended or not, with what a settings job's record needs; in the
+// scheduler's order. Nothing when it did not answer or refused.
+std::optional<std::vector<HistoryJob>> QueryJobHistory(http_t* http);
 
 // Get-Job-Attributes.
 JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId);

@@ -109,15 +109,16 @@ std::optional<std::vector<PrinterQueue>> CupsPrinterSystem::queues() {
 }
 
 JobSubmission CupsPrinterSystem::sendRawJob(const std::string& queue, const std::string& title,
-                                            std::span<const std::uint8_t> document) {
+                                            std::span<const std::uint8_t> document, const JobRecord& record) {
     beginCall();
-    JobSubmission submission = submitRawJob(queue, title, document);
+    JobSubmission submission = submitRawJob(queue, title, document, record);
     endCall(m_noAnswer);
     return submission;
 }
 
 JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const std::string& title,
-                                              std::span<const std::uint8_t> document) {
+                                              std::span<const std::uint8_t> document,
+                                              const JobRecord& record) {
     m_noAnswer = false;
     http_t* http = connection();
     if (!http) {
@@ -129,7 +130,7 @@ JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const st
         return {0, *refusal};
     }
     int created = 0;
-    JobSubmission submission = SubmitRawJob(http, queue, title, document, created);
+    JobSubmission submission = SubmitRawJob(http, queue, title, document, record, created);
     if (!submission.accepted() && created > 0) {
         // The connection stopped in the middle of the document; a job that lost part of its
         // document must never reach the printer.
@@ -155,6 +156,14 @@ JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {
                             : JobStatus{JobState::Unknown, Unreachable(m_connection->server())};
     endCall(status.state == JobState::Unknown && cupsLastError() == IPP_STATUS_OK);
     return status;
+}
+
+std::optional<std::vector<HistoryJob>> CupsPrinterSystem::jobHistory() {
+    beginCall();
+    http_t* http = connection();
+    std::optional<std::vector<HistoryJob>> jobs = http ? QueryJobHistory(http) : std::nullopt;
+    endCall(!jobs && cupsLastError() == IPP_STATUS_OK);
+    return jobs;
 }
 
 bool CupsPrinterSystem::cancelJob(const std::string& queue, int jobId) {

@@ -22,7 +22,7 @@ public:
 
     std::optional<std::vector<PrinterQueue>> queues() override;
     JobSubmission sendRawJob(const std::string& queue, const std::string& title,
-                             std::span<const std::uint8_t> document) override;
+                             std::span<const std::uint8_t> document, const JobRecord& record = {}) override;
     JobStatus jobStatus(const std::string& queue, int jobId) override;
 
     // From now on connections and requests give up at this time, so that a caller that waits a
@@ -46,6 +46,9 @@ public:
     // another listed is that scheduler under another name.
     const std::vector<std::string>& listedQueueIds() const { return m_listedIds; }
 
+    // Every job the scheduler keeps, ended or not, from one request; nothing when it cannot be asked.
+    std::optional<std::vector<HistoryJob>> jobHistory();
+
     // Cancel-Job; true once the scheduler has cancelled the job.
     bool cancelJob(const std::string& queue, int jobId);
 
@@ -56,7 +59,7 @@ private:
     // `noAnswer`: the call failed for want of an answer, whatever CUPS says.
     void endCall(bool noAnswer = false);
     JobSubmission submitRawJob(const std::string& queue, const std::string& title,
-                               std::span<const std::uint8_t> document);
+                               std::span<const std::uint8_t> document, const JobRecord& record);
 
     // The open connection to the scheduler in force; nullptr when it cannot be reached.
     http_t* connection();

@@ -1,5 +1,7 @@
 #include "platform/ModelPrinter.h"
 
+#include <QByteArray>
+#include <QCryptographicHash>
 #include <algorithm>
 
 namespace platform {
@@ -22,9 +24,61 @@ std::string QueuePort(const PrinterQueue& queue) {
     return queue.server.empty() ? queue.device : queue.server;
 }
 
+namespace {
+
+// IPP's longest name value, in bytes.
+constexpr std::size_t kLongestName = 255;
+
+bool ContinuesCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+std::string SettingsDigest(std::span<const std::uint8_t> image) {
+    const QByteArray bytes(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+JobRecord SettingsRecord(std::span<const std::uint8_t> image, const std::string& fileName) {
+    // A longer name would make the scheduler refuse the document after the job was created.
+    std::size_t from = fileName.size() > kLongestName ? fileName.size() - kLongestName : 0;
+    while (from < fileName.size() && ContinuesCharacter(fileName[from]))
+        ++from;
+    return {fileName.substr(from), SettingsDigest(image)};
+}
+
 JobSubmission SendSettingsJob(PrinterSystem& printers, const std::string& queue,
-                              std::span<const std::uint8_t> image) {
-    return printers.sendRawJob(queue, kStatusWriteTitle, image);
+                              std::span<const std::uint8_t> image, const std::string& fileName) {
+    return printers.sendRawJob(queue, kStatusWriteTitle, image, SettingsRecord(image, fileName));
+}
+
+bool IsSettingsJob(const HistoryJob& job) {
+    return job.title == kStatusWriteTitle || job.digest.has_value();
+}
+
+std::optional<std::string> TrustedDigest(const HistoryJob& job) {
+    const auto hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); };
+    if (!job.digest || job.digest->size() != 64 || !std::all_of(job.digest->begin(), job.digest->end(), hex))
+        return std::nullopt;
+    return job.digest;
+}
+
+std::map<std::string, SettingsHistory> SettingsHistories(const std::vector<HistoryJob>& jobs) {
+    std::map<std::string, SettingsHistory> histories;
+    const auto later = [](const std::optional<HistoryJob>& held, const HistoryJob& job) {
+        return !held || job.id > held->id;
+    };
+    for (const HistoryJob& job : jobs) {
+        if (!IsSettingsJob(job))
+            continue;
+        SettingsHistory& history = histories[job.queue];
+        if (later(history.last, job))
+            history.last = job;
+        if (job.state == JobState::Completed && later(history.lastCompleted, job))
+            history.lastCompleted = job;
+    }
+    return histories;
 }
 
 }  // namespace platform

@@ -38,6 +38,13 @@ struct JobSubmission {
     bool accepted() const { return jobId > 0; }
 };
 
+// What a job says about the document it carries, in attributes the spooler keeps in its job
+// history after the document itself is gone.
+struct JobRecord {
+    std::string document;  // the name of the file the bytes came from; empty when there is none
+    std::string sha256;    // of the bytes, in lower-case hex; empty for no digest
+};
+
 enum class JobState { Unknown, NotFound, Pending, Held, Processing, Completed, Aborted, Canceled };
 
 struct JobStatus {
@@ -47,6 +54,19 @@ struct JobStatus {
     // The same reasons as the spooler's keywords (less "none"), and the message, each alone.
     std::vector<std::string> keywords{};
     std::string message{};
+};
+
+// A job as the spooler's history keeps it, with the record it carries as it stands there (written
+// by whoever sent the job: not to be trusted as it is).
+struct HistoryJob {
+    int id = 0;
+    std::string queue;
+    JobState state = JobState::Unknown;
+    std::int64_t completed = 0;  // seconds since 1970 (UTC); 0 when it has not completed
+    std::string user;            // who sent it, when the spooler tells
+    std::string title;
+    std::optional<std::string> document{};  // the name the document was sent under
+    std::optional<std::string> digest{};    // the digest attribute of a settings job's record
 };
 
 class PrinterSystem {
@@ -59,9 +79,10 @@ public:
 
     // One job holding `document` unconverted, without banner pages. A queue that does not exist
     // or does not accept jobs fails before a job is created; a job whose document did not reach
-    // the spooler whole is cancelled and fails.
+    // the spooler whole is cancelled and fails. A spooler without a job history drops the record.
     virtual JobSubmission sendRawJob(const std::string& queue, const std::string& title,
-                                     std::span<const std::uint8_t> document) = 0;
+                                     std::span<const std::uint8_t> document,
+                                     const JobRecord& record = {}) = 0;
 
     virtual JobStatus jobStatus(const std::string& queue, int jobId) = 0;
 };

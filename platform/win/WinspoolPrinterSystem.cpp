@@ -193,7 +193,9 @@ std::optional<std::vector<PrinterQueue>> WinspoolPrinterSystem::queues() {
 }
 
 JobSubmission WinspoolPrinterSystem::sendRawJob(const std::string& queue, const std::string& title,
-                                                std::span<const std::uint8_t> document) {
+                                                std::span<const std::uint8_t> document,
+                                                const JobRecord& /*record*/) {
+    // The Windows spooler forgets a job once it has printed: there is no history to hold a record.
     OpenedPrinter printer(queue);
     if (!printer.handle()) {
         return {0, LastErrorText()};

@@ -11,7 +11,7 @@ public:
     // accepts jobs when it can be opened for printing.
     std::optional<std::vector<PrinterQueue>> queues() override;
     JobSubmission sendRawJob(const std::string& queue, const std::string& title,
-                             std::span<const std::uint8_t> document) override;
+                             std::span<const std::uint8_t> document, const JobRecord& record = {}) override;
     JobStatus jobStatus(const std::string& queue, int jobId) override;
 };
 

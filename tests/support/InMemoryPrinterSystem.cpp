@@ -51,7 +51,8 @@ std::optional<std::vector<PrinterQueue>> InMemoryPrinterSystem::queues() {
 }
 
 JobSubmission InMemoryPrinterSystem::sendRawJob(const std::string& queue, const std::string& title,
-                                                std::span<const std::uint8_t> document) {
+                                                std::span<const std::uint8_t> document,
+                                                const platform::JobRecord& record) {
     m_calls.push_back("SendRawJob(" + queue + ", " + title + ", " + std::to_string(document.size()) + ")");
     const InMemoryPrinter* found = printer(queue);
     if (!found) {
@@ -73,6 +74,7 @@ JobSubmission InMemoryPrinterSystem::sendRawJob(const std::string& queue, const 
         return {0, failure};
     }
     m_documents.push_back({jobId, queue, title, {document.begin(), document.end()}});
+    m_documents.back().record = record;
     return {jobId, {}};
 }
 

@@ -34,6 +34,7 @@ struct ReceivedDocument {
     std::string title;
     std::vector<std::uint8_t> bytes;
     platform::JobStatus status{platform::JobState::Pending, {}};
+    platform::JobRecord record{};
 };
 
 class InMemoryPrinterSystem : public platform::PrinterSystem {
@@ -59,7 +60,8 @@ public:
 
     std::optional<std::vector<platform::PrinterQueue>> queues() override;
     platform::JobSubmission sendRawJob(const std::string& queue, const std::string& title,
-                                       std::span<const std::uint8_t> document) override;
+                                       std::span<const std::uint8_t> document,
+                                       const platform::JobRecord& record = {}) override;
     platform::JobStatus jobStatus(const std::string& queue, int jobId) override;
 
 private:
