@@ -68,7 +68,8 @@ settings::LoadOutcome ReadStandardInput() {
     return settings::ReadSettingsBytes(bytes, got);
 }
 
-// The image; nothing after "bmk540ctl: FILE: reason" on stderr.
+}  // namespace
+
 std::optional<settings::SettingsImage> ReadSettings(const QString& path) {
     // The same loader as the window's: what it refuses, the window refuses.
     settings::LoadOutcome loaded = IsStandardStream(path)
@@ -81,12 +82,25 @@ std::optional<settings::SettingsImage> ReadSettings(const QString& path) {
     return loaded.image;
 }
 
+namespace {
+
 bool Declares(const Command& command, const QCommandLineOption& option) {
     return std::any_of(command.options.begin(), command.options.end(),
                        [&](const QCommandLineOption& o) { return o.names() == option.names(); });
 }
 
 }  // namespace
+
+std::optional<int> CheckPrinterChoice(const QCommandLineParser& parser, const QString& command) {
+    const QStringList names = parser.values(QStringLiteral("printer"));
+    if (names.isEmpty() == !parser.isSet(QStringLiteral("all")))
+        return UsageError(command, QStringLiteral("give either --printer NAME (once or more) or --all"));
+    if (names.contains(QString())) {
+        Error(QStringLiteral("--printer needs a queue name"));
+        return kRefused;
+    }
+    return std::nullopt;
+}
 
 int UsageError(const QString& command, const QString& message) {
     Error(message +

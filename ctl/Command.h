@@ -45,6 +45,13 @@ int Run(const Command& command, const QStringList& arguments);
 // "bmk540ctl: <message>" with the hint to the command's help, for bad usage; kRefused.
 int UsageError(const QString& command, const QString& message);
 
+// A settings file (or "-") read by the window's rules; nothing after "bmk540ctl: FILE: reason" on
+// stderr.
+std::optional<settings::SettingsImage> ReadSettings(const QString& path);
+
+// --printer NAME... or --all, one of the two, and no empty name; an exit code when not.
+std::optional<int> CheckPrinterChoice(const QCommandLineParser& parser, const QString& command);
+
 // The commands, each in its own file.
 Command ShowCommand();
 Command DiffCommand();
@@ -54,5 +61,6 @@ Command ExportCommand();
 Command ImportCommand();
 Command PrintersCommand();
 Command SendCommand();
+Command StatusCommand();
 
 }  // namespace ctl

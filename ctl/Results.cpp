@@ -28,6 +28,27 @@ QString ResultWord(Result result) {
     return QStringLiteral("failed");
 }
 
+QString JobStateName(platform::JobState state) {
+    switch (state) {
+        case platform::JobState::Pending:
+            return QStringLiteral("pending");
+        case platform::JobState::Held:
+            return QStringLiteral("held");
+        case platform::JobState::Processing:
+            return QStringLiteral("processing");
+        case platform::JobState::Completed:
+            return QStringLiteral("completed");
+        case platform::JobState::Aborted:
+            return QStringLiteral("aborted");
+        case platform::JobState::Canceled:
+            return QStringLiteral("canceled");
+        case platform::JobState::Unknown:
+        case platform::JobState::NotFound:
+            break;
+    }
+    return QStringLiteral("unknown");
+}
+
 bool Succeeded(Result result) {
     return result == Result::Completed || result == Result::Sent || result == Result::WouldSend;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/PrinterSystem.h"
+
 namespace ctl {
 
 enum class Result {
@@ -22,6 +24,10 @@ enum class Result {
 
 // "completed", "sent", "would-send", "failed", "not-sent", "unknown", "timed-out", "canceled".
 QString ResultWord(Result result);
+// A job's state as the scheduler names it: "pending", "held", "processing", "completed",
+// "aborted", "canceled"; "unknown" otherwise.
+QString JobStateName(platform::JobState state);
+
 // Completed, sent, or would be sent.
 bool Succeeded(Result result);
 

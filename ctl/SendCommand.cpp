@@ -128,14 +128,8 @@ int Leave(int status, bool lingering) {
 }
 
 std::optional<int> CheckOptions(const QCommandLineParser& parser) {
-    const QStringList names = parser.values(QStringLiteral("printer"));
-    if (names.isEmpty() == !parser.isSet(QStringLiteral("all")))
-        return UsageError(QStringLiteral("send"),
-                          QStringLiteral("give either --printer NAME (once or more) or --all"));
-    if (names.contains(QString())) {
-        Error(QStringLiteral("--printer needs a queue name"));
-        return kRefused;
-    }
+    if (const std::optional<int> done = CheckPrinterChoice(parser, QStringLiteral("send")))
+        return done;
     if (parser.isSet(QStringLiteral("wait")) &&
         !SecondsOf(parser, QStringLiteral("wait"), kLongestWaitSeconds, "a day"))
         return kRefused;

@@ -12,8 +12,9 @@ namespace {
 // In the order the help lists them.
 const std::vector<ctl::Command>& Commands() {
     static const std::vector<ctl::Command> commands = {
-        ctl::ShowCommand(),   ctl::DiffCommand(),   ctl::CheckCommand(),    ctl::FactoryCommand(),
-        ctl::ExportCommand(), ctl::ImportCommand(), ctl::PrintersCommand(), ctl::SendCommand()};
+        ctl::ShowCommand(),     ctl::DiffCommand(),   ctl::CheckCommand(),
+        ctl::FactoryCommand(),  ctl::ExportCommand(), ctl::ImportCommand(),
+        ctl::PrintersCommand(), ctl::SendCommand(),   ctl::StatusCommand()};
     return commands;
 }
 

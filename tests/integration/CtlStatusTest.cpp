@@ -1,0 +1,132 @@
+// bmk540ctl status against a scheduler that removes documents once printed: what each printer
+// last received comes from the job history alone.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <map>
+
+#include "platform/ModelPrinter.h"
+#include "settings/FactoryImage.h"
+#include "settings/Normalised.h"
+#include "tests/integration/CtlProcess.h"
+#include "tests/support/CaptureListener.h"
+#include "tests/support/CraftedImages.h"
+#include "tests/support/PrivateCupsd.h"
+
+using namespace testing_support;
+
+namespace {
+
+QString Digest(const settings::SettingsImage& image) {
+    const settings::SettingsImage sent = settings::Normalised(image);
+    return QString::fromStdString(platform::SettingsDigest({sent.data(), sent.size()}));
+}
+
+class CtlStatus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BMK_REQUIRE_PRIVATE_CUPSD();
+        ASSERT_TRUE(printer.listening());
+        ASSERT_TRUE(cupsd.start({"PreserveJobFiles No"})) << cupsd.lastError().toStdString();
+        for (const char* name :
+             {"Quill-Same", "Quill-Other", "Quill-Canceled", "Quill-Foreign", "Quill-Never"})
+            ASSERT_TRUE(
+                cupsd.addQueue(name, QString::fromStdString(printer.deviceUri()), PrivateCupsd::modelPpd()));
+        ASSERT_NE(Digest(other), Digest(settings::FactoryImage()));
+        factoryFile = Write("factory.dat", settings::FactoryImage());
+        otherFile = Write("other.dat", other);
+    }
+
+    QString Write(const QString& name, const settings::SettingsImage& image) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(SettingsFileBytes(image)) > 0);
+        return path;
+    }
+
+    // The rows of `status --json`, by printer.
+    std::map<QString, QJsonObject> Status(const QStringList& options, int* exitCode = nullptr) {
+        const Ctl run = RunCtl(QStringList{"status", "--json"} + options);
+        if (exitCode)
+            *exitCode = run.exitCode;
+        std::map<QString, QJsonObject> rows;
+        for (const QJsonValue& row : JsonLines(run))
+            rows[row[QStringLiteral("printer")].toString()] = row.toObject();
+        return rows;
+    }
+
+    CaptureListener printer;
+    PrivateCupsd cupsd;
+    QTemporaryDir dir;
+    const settings::SettingsImage other = With({{168, "9"}});
+    QString factoryFile, otherFile;
+};
+
+TEST_F(CtlStatus, ExpectTellsMatchFromTheLastCompletedJobOnly) {
+    const auto send = [](const QString& file, const QString& printer) {
+        return RunCtl({"send", file, "--printer", printer, "--wait", "30"}).exitCode;
+    };
+    ASSERT_EQ(send(factoryFile, "Quill-Same"), 0);
+    ASSERT_EQ(send(otherFile, "Quill-Other"), 0);
+    // An earlier job of the same settings, then a cancelled one of others: still what it holds.
+    ASSERT_EQ(send(factoryFile, "Quill-Canceled"), 0);
+    ASSERT_TRUE(cupsd.disable("Quill-Canceled"));
+    const Ctl pending = RunCtl({"send", otherFile, "--printer", "Quill-Canceled", "--json"});
+    const int pendingJob = JsonLines(pending).at(0)[QStringLiteral("jobId")].toInt();
+    ASSERT_TRUE(pendingJob > 0 && cupsd.cancelJob("Quill-Canceled", pendingJob));
+    // Sent by something else under the title, with a record that is not ours.
+    QProcess lp;
+    lp.start("lp", {"-d", "Quill-Foreign", "-t", QString::fromLatin1(platform::kStatusWriteTitle), "-o",
+                    "raw", "-o", "bmk540-sha256=" + Digest(settings::FactoryImage()).left(40), factoryFile});
+    ASSERT_TRUE(lp.waitForFinished(30000) && lp.exitCode() == 0) << lp.readAllStandardError().toStdString();
+    ASSERT_TRUE(cupsd.waitForCompletedJobs("Quill-Foreign", 1, 30000));
+
+    int exitCode = -1;
+    const auto rows = Status({"--all", "--expect", factoryFile}, &exitCode);
+    EXPECT_EQ(exitCode, 1);
+    struct Expected {
+        const char* printer;
+        const char* state;  // of the last settings job; nullptr for none
+        QJsonValue sha256;
+        bool matches;
+    };
+    const Expected table[] = {
+        {"Quill-Same", "completed", Digest(settings::FactoryImage()), true},
+        {"Quill-Other", "completed", Digest(other), false},
+        {"Quill-Canceled", "canceled", Digest(other), true},
+        {"Quill-Foreign", "completed", QJsonValue(), false},
+        {"Quill-Never", nullptr, QJsonValue(), false},
+    };
+    ASSERT_EQ(rows.size(), std::size(table));
+    for (const Expected& row : table) {
+        SCOPED_TRACE(row.printer);
+        const QJsonObject status = rows.at(row.printer);
+        EXPECT_EQ(status[QStringLiteral("matches")], QJsonValue(row.matches));
+        const QJsonValue last = status[QStringLiteral("last")];
+        if (!row.state) {
+            EXPECT_TRUE(last.isNull());
+            continue;
+        }
+        EXPECT_EQ(last[QStringLiteral("state")].toString(), row.state);
+        EXPECT_EQ(last[QStringLiteral("sha256")], row.sha256);
+    }
+    const QJsonValue same = rows.at("Quill-Same")[QStringLiteral("last")];
+    EXPECT_EQ(same[QStringLiteral("file")].toString(), factoryFile);
+    EXPECT_FALSE(same[QStringLiteral("user")].toString().isEmpty());
+    EXPECT_TRUE(same[QStringLiteral("completed")].toString().endsWith('Z'));
+
+    EXPECT_EQ(
+        RunCtl({"status", "--printer", "quill-same", "--printer", "Quill-Canceled", "--expect", factoryFile})
+            .exitCode,
+        0);
+    // Without --expect every printer's row is there and nothing is judged.
+    const auto plain = Status({"--all"}, &exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(plain.at("Quill-Same")[QStringLiteral("matches")].isNull());
+}
+
+}  // namespace
