@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <condition_variable>
 #include <future>
+#include <map>
 #include <mutex>
 #include <thread>
 
+#include "ctl/Holdings.h"
 #include "ctl/Interruption.h"
 #include "ctl/QueueChoice.h"
 #include "platform/CupsJob.h"
@@ -299,10 +301,26 @@ void RunScheduler(const std::shared_ptr<Board>& board, std::size_t s) {
     std::vector<Delivery> chosen;
     if (listing.queues)
         chosen = Choose(*listing.queues, board->plan.names, s);
+    // What the queues hold, from one request on this scheduler's own connection. A history that
+    // cannot be read holds nothing sure: the settings go to every queue.
+    std::map<std::string, platform::SettingsHistory> held;
+    if (board->plan.ifChanged && listing.queues && !chosen.empty()) {
+        if (const auto jobs = system->jobHistory())
+            held = platform::SettingsHistories(*jobs);
+    }
+    const std::string digest = platform::SettingsDigest(board->plan.document);
     std::vector<std::size_t> toSend;
     for (std::size_t d = 0; d < chosen.size(); ++d) {
         if (!chosen[d].queue)
             continue;
+        if (const auto history = held.find(chosen[d].queue->name);
+            history != held.end() && Holds(history->second, digest)) {
+            chosen[d].result = Result::Unchanged;
+            chosen[d].reason =
+                QStringLiteral("job %1, its last completed settings job, carried these settings")
+                    .arg(history->second.lastCompleted->id);
+            continue;
+        }
         chosen[d].result = board->plan.dryRun ? Result::WouldSend : Result::NotSent;
         chosen[d].stage = board->plan.dryRun ? Stage::Done : Stage::Waiting;
         toSend.push_back(d);

@@ -43,6 +43,8 @@ struct SendPlan {
     std::optional<Clock::time_point> end{};  // --wait: everything is reported by then
     bool dryRun = false;
     bool cancelUnfinished = false;
+    // Not to a queue whose last completed settings job carried this document (Result::Unchanged).
+    bool ifChanged = false;
 };
 
 struct SendReport {

@@ -22,6 +22,8 @@ QString ResultWord(Result result) {
             return QStringLiteral("timed-out");
         case Result::Canceled:
             return QStringLiteral("canceled");
+        case Result::Unchanged:
+            return QStringLiteral("unchanged");
         case Result::Failed:
             break;
     }
@@ -50,7 +52,8 @@ QString JobStateName(platform::JobState state) {
 }
 
 bool Succeeded(Result result) {
-    return result == Result::Completed || result == Result::Sent || result == Result::WouldSend;
+    return result == Result::Completed || result == Result::Sent || result == Result::WouldSend ||
+           result == Result::Unchanged;
 }
 
 QString JobReasonWords(const std::vector<std::string>& keywords, const std::string& message) {

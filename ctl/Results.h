@@ -20,15 +20,17 @@ enum class Result {
     Unknown,    // no answer came to the request that creates the job: it may be queued
     TimedOut,   // the job had not ended when the wait ran out
     Canceled,   // a job not ended in time, cancelled as --cancel-unfinished asks
+    Unchanged,  // --if-changed: the last completed settings job carried these settings; none sent
 };
 
-// "completed", "sent", "would-send", "failed", "not-sent", "unknown", "timed-out", "canceled".
+// "completed", "sent", "would-send", "failed", "not-sent", "unknown", "timed-out", "canceled",
+// "unchanged".
 QString ResultWord(Result result);
 // A job's state as the scheduler names it: "pending", "held", "processing", "completed",
 // "aborted", "canceled"; "unknown" otherwise.
 QString JobStateName(platform::JobState state);
 
-// Completed, sent, or would be sent.
+// Completed, sent, would be sent, or holds the settings already.
 bool Succeeded(Result result);
 
 // The scheduler's keywords for a job's state (e.g. "job-canceled-by-user") in words, then its

@@ -107,7 +107,8 @@ int ExitStatus(const SendReport& report, const std::vector<Delivery>& lines,
     if (report.interruption)
         return InterruptedExit(report.interruption);
     const bool anySent = std::any_of(lines.begin(), lines.end(), [](const Delivery& d) {
-        return d.jobId > 0 || d.result == Result::Unknown || d.result == Result::WouldSend;
+        return d.jobId > 0 || d.result == Result::Unknown || d.result == Result::WouldSend ||
+               d.result == Result::Unchanged;
     });
     if (!anySent)
         return kRefused;
@@ -145,6 +146,7 @@ int Send(const Invocation& call) {
         plan.end = call.start + *SecondsOf(parser, QStringLiteral("wait"), kLongestWaitSeconds, "a day");
     plan.dryRun = parser.isSet(QStringLiteral("dry-run"));
     plan.cancelUnfinished = parser.isSet(QStringLiteral("cancel-unfinished"));
+    plan.ifChanged = parser.isSet(QStringLiteral("if-changed"));
     const SchedulerChoice& choice = call.schedulers;
     // The window's loader has decided what is a settings file; what is sent is what the window
     // sends after loading it.
@@ -192,7 +194,7 @@ Command SendCommand() {
         .name = QStringLiteral("send"),
         .summary =
             "send FILE (--printer P... | --all) [--server S]... [--wait SECONDS] [--timeout SECONDS]\n"
-            "     [--cancel-unfinished] [--dry-run] [--json]\n"
+            "     [--cancel-unfinished] [--if-changed] [--dry-run] [--json]\n"
             "                               send the settings to printers",
         .description =
             QStringLiteral(
@@ -200,10 +202,13 @@ Command SendCommand() {
                 "job\n"
                 "titled \"%1\" to each printer, to all of them at once.\n"
                 "Prints one line per printer: printer, server, job id and result (completed, sent, failed,\n"
-                "not-sent, unknown, timed-out, canceled or would-send, with the reason); a scheduler that\n"
-                "cannot be asked on stderr. The first Ctrl-C stops sending and reports every printer.\n"
-                "Exit status: 0 every printer completed (or was sent to, without --wait), 1 one did not or\n"
-                "a scheduler could not be asked, 2 nothing was sent, 130/143 interrupted.")
+                "not-sent, unknown, timed-out, canceled, would-send or unchanged, with the reason); a\n"
+                "scheduler that cannot be asked on stderr. The first Ctrl-C stops sending and reports every\n"
+                "printer.\n"
+                "Exit status: 0 every printer completed (or was sent to, without --wait, or had the "
+                "settings\n"
+                "already), 1 one did not or a scheduler could not be asked, 2 nothing was sent, 130/143 "
+                "interrupted.")
                 .arg(QString::fromLatin1(platform::kStatusWriteTitle)),
         .arguments = {QStringLiteral("FILE")},
         .options =
@@ -224,6 +229,10 @@ Command SendCommand() {
                 {QStringLiteral("cancel-unfinished"),
                  QStringLiteral("Cancel the jobs not completed when the wait runs out or the command is "
                                 "interrupted.")},
+                {QStringLiteral("if-changed"),
+                 QStringLiteral(
+                     "Send nothing to a printer whose last completed settings job carried these settings "
+                     "(unchanged).")},
                 {QStringLiteral("dry-run"),
                  QStringLiteral("Ask the schedulers and say which queues would get a job; send nothing.")},
                 {QStringLiteral("json"), QStringLiteral("Print the result as JSON.")},

@@ -66,10 +66,12 @@ protected:
     QString factoryFile, otherFile;
 };
 
+int Send(const QString& file, const QString& printer) {
+    return RunCtl({"send", file, "--printer", printer, "--wait", "30"}).exitCode;
+}
+
 TEST_F(CtlStatus, ExpectTellsMatchFromTheLastCompletedJobOnly) {
-    const auto send = [](const QString& file, const QString& printer) {
-        return RunCtl({"send", file, "--printer", printer, "--wait", "30"}).exitCode;
-    };
+    const auto send = Send;
     ASSERT_EQ(send(factoryFile, "Quill-Same"), 0);
     ASSERT_EQ(send(otherFile, "Quill-Other"), 0);
     // An earlier job of the same settings, then a cancelled one of others: still what it holds.
@@ -78,6 +80,7 @@ TEST_F(CtlStatus, ExpectTellsMatchFromTheLastCompletedJobOnly) {
     const Ctl pending = RunCtl({"send", otherFile, "--printer", "Quill-Canceled", "--json"});
     const int pendingJob = JsonLines(pending).at(0)[QStringLiteral("jobId")].toInt();
     ASSERT_TRUE(pendingJob > 0 && cupsd.cancelJob("Quill-Canceled", pendingJob));
+    ASSERT_TRUE(cupsd.enable("Quill-Canceled"));
     // Sent by something else under the title, with a record that is not ours.
     QProcess lp;
     lp.start("lp", {"-d", "Quill-Foreign", "-t", QString::fromLatin1(platform::kStatusWriteTitle), "-o",
@@ -127,6 +130,31 @@ TEST_F(CtlStatus, ExpectTellsMatchFromTheLastCompletedJobOnly) {
     const auto plain = Status({"--all"}, &exitCode);
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(plain.at("Quill-Same")[QStringLiteral("matches")].isNull());
+}
+
+TEST_F(CtlStatus, IfChangedSendsExactlyWhereTheRecordDiffers) {
+    ASSERT_EQ(Send(factoryFile, "Quill-Same"), 0);
+    ASSERT_EQ(Send(otherFile, "Quill-Other"), 0);
+    // A cancelled job of the same settings is not what the printer holds.
+    ASSERT_TRUE(cupsd.disable("Quill-Canceled"));
+    const Ctl pending = RunCtl({"send", factoryFile, "--printer", "Quill-Canceled", "--json"});
+    ASSERT_TRUE(cupsd.cancelJob("Quill-Canceled", JsonLines(pending).at(0)[QStringLiteral("jobId")].toInt()));
+    ASSERT_TRUE(cupsd.enable("Quill-Canceled"));
+
+    const Ctl run = RunCtl({"send", factoryFile, "--all", "--if-changed", "--wait", "30", "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    std::map<QString, QString> results;
+    for (const QJsonValue& line : JsonLines(run))
+        results[line[QStringLiteral("printer")].toString()] = line[QStringLiteral("result")].toString();
+    const std::map<QString, QString> expected = {{"Quill-Same", "unchanged"},
+                                                 {"Quill-Other", "completed"},
+                                                 {"Quill-Canceled", "completed"},
+                                                 {"Quill-Foreign", "completed"},
+                                                 {"Quill-Never", "completed"}};
+    EXPECT_EQ(results, expected);
+    EXPECT_EQ(cupsd.completedJobs("Quill-Same").size(), 1u);
+    // Now every printer holds them.
+    EXPECT_EQ(RunCtl({"status", "--all", "--expect", factoryFile}).exitCode, 0);
 }
 
 }  // namespace
