@@ -2,12 +2,15 @@
 // last received comes from the job history alone.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "platform/ModelPrinter.h"
 #include "settings/FactoryImage.h"
@@ -155,6 +158,35 @@ TEST_F(CtlStatus, IfChangedSendsExactlyWhereTheRecordDiffers) {
     EXPECT_EQ(cupsd.completedJobs("Quill-Same").size(), 1u);
     // Now every printer holds them.
     EXPECT_EQ(RunCtl({"status", "--all", "--expect", factoryFile}).exitCode, 0);
+}
+
+// A scheduler that hangs or is not there is reported within the bound; the one that answers still
+// has its printers' lines.
+TEST_F(CtlStatus, SchedulerThatCannotBeAskedHidesNoOtherAnswer) {
+    ASSERT_EQ(Send(factoryFile, "Quill-Same"), 0);
+    PrivateCupsd frozen;
+    ASSERT_TRUE(frozen.start() && frozen.addQueue("Quill-Hung", "file:/dev/null", PrivateCupsd::modelPpd()) &&
+                frozen.freeze());
+    const QString missing = dir.filePath(QStringLiteral("no-scheduler.sock"));
+    QElapsedTimer timer;
+    timer.start();
+    const Ctl run =
+        RunCtl({"status", "--all", "--expect", factoryFile, "--json", "--timeout", "1", "--server",
+                cupsd.socketPath(), "--server", frozen.socketPath(), "--server", missing});
+    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonArray lines = JsonLines(run);
+    EXPECT_EQ(lines.size(), 5);
+    const auto same = std::find_if(lines.begin(), lines.end(), [](const QJsonValue& l) {
+        return l[QStringLiteral("printer")] == QStringLiteral("Quill-Same");
+    });
+    ASSERT_NE(same, lines.end());
+    EXPECT_TRUE((*same)[QStringLiteral("matches")].toBool());
+    std::vector<bool> asked;
+    for (const QJsonValue& entry : JsonReport(run)[QStringLiteral("schedulers")].toArray())
+        asked.push_back(entry[QStringLiteral("ok")].toBool());
+    EXPECT_EQ(asked, (std::vector<bool>{true, false, false}));
+    frozen.thaw();
 }
 
 }  // namespace

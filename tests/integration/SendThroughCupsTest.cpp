@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,7 +13,11 @@
 #include "pages/SettingsPage.h"
 #include "platform/ExecutableDirectory.h"
 #include "platform/PrinterSystem.h"
+#include "settings/FactoryImage.h"
+#include "settings/SettingsFile.h"
+#include "tests/integration/CtlProcess.h"
 #include "tests/support/CaptureListener.h"
+#include "tests/support/CraftedImages.h"
 #include "tests/support/PrivateCupsd.h"
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
@@ -106,6 +111,32 @@ TEST_F(SendThroughCups, RejectingDeletedOrStoppedSchedulerIsNotAvailable) {
     Send();
     EXPECT_EQ(main->printerBaseline(), baseline);
     EXPECT_TRUE(printer.jobs().empty());
+}
+
+// The job's record names the file the window opened, or none once the settings were changed;
+// bmk540ctl status reads it back from the scheduler's history.
+TEST_F(SendThroughCups, SendLeavesARecordThatStatusReads) {
+    const QString path = dir.filePath(QStringLiteral("office.dat"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(SettingsFileBytes(settings::FactoryImage())) == settings::kFileSize);
+    file.close();
+    user.answerFileDialog(path);
+    main->actions().load->trigger();
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed ? "changed" : "as opened");
+        if (changed)
+            ChangeCutSheetTo55();
+        ExpectSent();
+        Send();
+        ASSERT_TRUE(cupsd.waitForCompletedJobs("Quill", changed ? 2 : 1, 30000));
+        const Ctl status = RunCtl({"status", "--printer", "Quill", "--expect", path, "--json"});
+        EXPECT_EQ(status.exitCode, changed ? 1 : 0);
+        const QJsonObject line = JsonLines(status).at(0).toObject();
+        EXPECT_EQ(line[QStringLiteral("matches")].toBool(), !changed);
+        EXPECT_EQ(line[QStringLiteral("last")][QStringLiteral("file")],
+                  changed ? QJsonValue() : QJsonValue(path));
+    }
 }
 
 // A scheduler that hangs (stopped with SIGSTOP, its socket still open) holds the window a few
