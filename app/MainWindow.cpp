@@ -91,12 +91,13 @@ void MainWindow::createPages() {
 }
 
 void MainWindow::createStatusBar() {
-    for (int part = 0; part < 2; ++part) {
+    const char* names[] = {"printerName", "port", "lastReceived"};
+    // The printer's name takes 13 parts of the width, its connection 7, its last settings job 8.
+    const int stretches[] = {13, 7, 8};
+    for (int part = 0; part < int(m_statusParts.size()); ++part) {
         m_statusParts[part] = new ElidedLabel;
-        m_statusParts[part]->setObjectName(part == 0 ? QStringLiteral("printerName")
-                                                     : QStringLiteral("port"));
-        // The printer's name takes six and a half tenths of the width, its connection the rest.
-        statusBar()->addWidget(m_statusParts[part], part == 0 ? 13 : 7);
+        m_statusParts[part]->setObjectName(QLatin1String(names[part]));
+        statusBar()->addWidget(m_statusParts[part], stretches[part]);
     }
     statusBar()->setSizeGripEnabled(false);
 }

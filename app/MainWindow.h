@@ -96,10 +96,11 @@ private:
     SelectPage* m_selectPage = nullptr;
     ParamPage* m_paramPage = nullptr;
     std::vector<SettingsPage*> m_pages;  // in tab order
-    std::array<ElidedLabel*, 2> m_statusParts{};
+    std::array<ElidedLabel*, 3> m_statusParts{};
 
     QString m_helpPath;
     QString m_printerName;
+    QString m_lastSent;  // the chosen printer's, as the printer selection read it
     QString m_portName;
     QByteArray m_pendingFile;  // handed over while a dialog was open or before the window was up
     QString m_fileName;        // the settings file last opened or saved; empty for none

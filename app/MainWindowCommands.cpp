@@ -104,6 +104,7 @@ void MainWindow::selectPrinter() {
             m_actions.printer->setEnabled(m_printerCount > 1);
             m_printerName = dialog.printerName();
             m_portName = dialog.portName();
+            m_lastSent = dialog.lastSent();
             showPrinter();
             if (m_startupDone)
                 showFactorySettings();
@@ -127,6 +128,7 @@ void MainWindow::selectPrinter() {
 void MainWindow::showPrinter() {
     m_statusParts[0]->setFullText(msg::StatusPrinter(m_printerName));
     m_statusParts[1]->setFullText(msg::StatusPort(m_portName));
+    m_statusParts[2]->setFullText(msg::StatusLastReceived(m_lastSent));
 }
 
 void MainWindow::factorySettings() {

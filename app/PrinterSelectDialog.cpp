@@ -1,6 +1,8 @@
 #include "app/PrinterSelectDialog.h"
 
+#include <QDateTime>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
@@ -17,12 +19,29 @@ namespace {
 
 constexpr int kNameColumn = 0;
 constexpr int kPortColumn = 1;
+constexpr int kLastSentColumn = 2;
 const QString kFilePort = QString::fromLatin1(platform::kFilePort);
 
 struct Row {
     QString name;
     QString port;
+    QString lastSent{};
+    QString lastSentFile{};  // the whole path, for the tooltip
 };
+
+// When the queue last completed a settings job and from which file; empty when its history holds
+// none or could not be read.
+void DescribeLastSent(const platform::SettingsHistory* history, Row& row) {
+    if (!history || !history->lastCompleted)
+        return;
+    const platform::HistoryJob& job = *history->lastCompleted;
+    const QString when = QDateTime::fromSecsSinceEpoch(job.completed)
+                             .toLocalTime()
+                             .toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    row.lastSentFile = job.document ? QString::fromStdString(*job.document) : QString();
+    row.lastSent = msg::LastSent(
+        when, row.lastSentFile.isEmpty() ? msg::UnsavedSettings() : QFileInfo(row.lastSentFile).fileName());
+}
 
 // Case-insensitive first, exact order as the tie-break, as the list has always been sorted.
 bool SortsBefore(const Row& a, const Row& b) {
@@ -40,6 +59,7 @@ PrinterSelectDialog::PrinterSelectDialog(QWidget* parent)
     list->header()->setSectionsMovable(false);
     list->header()->resizeSection(kNameColumn, 200);
     list->header()->resizeSection(kPortColumn, 90);
+    list->header()->resizeSection(kLastSentColumn, 170);
     // Both columns at their first widths, whether or not the list needs its scroll bar.
     list->setMinimumWidth(list->header()->length() + 2 * list->frameWidth() +
                           list->verticalScrollBar()->sizeHint().width());
@@ -97,23 +117,32 @@ PrinterSelectDialog::Outcome PrinterSelectDialog::run() {
 void PrinterSelectDialog::fillFromSpooler() {
     QTreeWidget* list = m_ui->printerList;
     list->clear();
-    // The spooler is asked once; a spooler that cannot be asked lists no printer.
-    const auto queues = [] {
-        BusyCursor busy;
-        return platform::CurrentPrinterSystem().queues();
-    }();
+    // The spooler is asked once for its queues and once for its history; a spooler that cannot
+    // be asked lists no printer, one whose history cannot be read lists them without it.
+    BusyCursor busy;
+    platform::PrinterSystem& printers = platform::CurrentPrinterSystem();
+    const auto queues = printers.queues();
     if (!queues)
         return;
+    const std::vector<platform::PrinterQueue> modelQueues = platform::ModelQueues(*queues);
+    std::map<std::string, platform::SettingsHistory> histories;
+    if (!modelQueues.empty())
+        if (const auto jobs = printers.jobHistory())
+            histories = platform::SettingsHistories(*jobs);
     std::vector<Row> rows;
-    for (const platform::PrinterQueue& queue : platform::ModelQueues(*queues))
-        rows.push_back(
-            {QString::fromStdString(queue.name), QString::fromStdString(platform::QueuePort(queue))});
+    for (const platform::PrinterQueue& queue : modelQueues) {
+        Row row{QString::fromStdString(queue.name), QString::fromStdString(platform::QueuePort(queue))};
+        const auto history = histories.find(queue.name);
+        DescribeLastSent(history == histories.end() ? nullptr : &history->second, row);
+        rows.push_back(std::move(row));
+    }
     std::stable_sort(rows.begin(), rows.end(), SortsBefore);
     QList<QTreeWidgetItem*> items;
     for (const Row& row : rows) {
-        auto* item = new QTreeWidgetItem(QStringList{row.name, row.port});
+        auto* item = new QTreeWidgetItem(QStringList{row.name, row.port, row.lastSent});
         // A scheduler's device address is far longer than the column: shown whole on hover.
         item->setToolTip(kPortColumn, row.port);
+        item->setToolTip(kLastSentColumn, row.lastSentFile);
         items.append(item);
     }
     list->addTopLevelItems(items);
@@ -137,6 +166,7 @@ void PrinterSelectDialog::accept() {
 bool PrinterSelectDialog::take(const QTreeWidgetItem* item) {
     m_printerName = item->text(kNameColumn);
     m_portName = item->text(kPortColumn);
+    m_lastSent = item->text(kLastSentColumn);
     if (m_portName != kFilePort)
         return true;
     seams::messageBox(this, msg::ChooseOtherThanFile(), msg::Caption(), QMessageBox::Information);

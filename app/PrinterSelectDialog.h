@@ -33,6 +33,8 @@ public:
     // The printer last chosen with OK, also one refused for its FILE port; else the held one.
     const QString& printerName() const { return m_printerName; }
     const QString& portName() const { return m_portName; }
+    // When that printer last completed a settings job and from which file; empty when unknown.
+    const QString& lastSent() const { return m_lastSent; }
 
     // OK, Enter and a double click: takes the selected row unless it prints into a file.
     void accept() override;
@@ -50,4 +52,5 @@ private:
     int m_printerCount = 0;
     QString m_printerName;
     QString m_portName;
+    QString m_lastSent;
 };

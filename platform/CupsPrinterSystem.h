@@ -46,8 +46,7 @@ public:
     // another listed is that scheduler under another name.
     const std::vector<std::string>& listedQueueIds() const { return m_listedIds; }
 
-    // Every job the scheduler keeps, ended or not, from one request; nothing when it cannot be asked.
-    std::optional<std::vector<HistoryJob>> jobHistory();
+    std::optional<std::vector<HistoryJob>> jobHistory() override;
 
     // Cancel-Job; true once the scheduler has cancelled the job.
     bool cancelJob(const std::string& queue, int jobId);

@@ -85,6 +85,10 @@ public:
                                      const JobRecord& record = {}) = 0;
 
     virtual JobStatus jobStatus(const std::string& queue, int jobId) = 0;
+
+    // Every job the spooler keeps, ended or not, from one request; nothing when it cannot be
+    // asked or keeps no history.
+    virtual std::optional<std::vector<HistoryJob>> jobHistory() { return std::nullopt; }
 };
 
 // The spooler of this process: the default, unless a test installed its own.

@@ -122,6 +122,14 @@ inline QString ChooseOtherThanFile() {
         "プリンタ設定を変更するか、他のプリンタに変更してください。");
 }
 
+// A queue's last completed settings job: when, and the file the settings came from.
+inline QString LastSent(const QString& when, const QString& file) {
+    return QStringLiteral("%1  %2").arg(when, file);
+}
+inline QString UnsavedSettings() {
+    return QStringLiteral("未保存の設定");
+}
+
 // Guarded commands.
 inline QString SendBeforeSwitch() {
     return QStringLiteral(
@@ -257,6 +265,9 @@ inline QString StatusPrinter(const QString& name) {
 }
 inline QString StatusPort(const QString& port) {
     return QStringLiteral("接続先： %1").arg(port);
+}
+inline QString StatusLastReceived(const QString& lastSent) {
+    return lastSent.isEmpty() ? QString() : QStringLiteral("最終受信： %1").arg(lastSent);
 }
 
 }  // namespace msg

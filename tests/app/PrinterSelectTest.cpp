@@ -12,6 +12,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/PrinterSelectDialog.h"
+#include "platform/ModelPrinter.h"
 #include "tests/support/InMemoryPrinterSystem.h"
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"
@@ -112,6 +113,33 @@ TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedAndEnterTakesThePreselecte
     EXPECT_EQ(dialog.portName(), QStringLiteral("file:"));
     EXPECT_EQ(dialog.printerCount(), 4);
     EXPECT_EQ(printers.calls(), std::vector<std::string>{"Queues"}) << "one listing, nothing per queue";
+}
+
+// The history is read beside the listing; a spooler that does not answer for it still lists
+// its printers, with the column empty.
+TEST_F(PrinterSelect, LastCompletedSettingsJobIsShownUnlessTheHistoryDoesNotAnswer) {
+    printers.addPrinter(Model("A"));
+    printers.addPrinter(Model("B"));
+    const std::vector<std::uint8_t> image(190, 0x20);
+    const auto sent = platform::SendSettingsJob(printers, "B", image, "/home/kim/office.dat");
+    printers.setJobStatus(sent.jobId, {platform::JobState::Completed, {}});
+    dialog.startupDone = true;
+    for (const bool fails : {false, true}) {
+        SCOPED_TRACE(fails ? "history fails" : "history answers");
+        printers.setHistoryFails(fails);
+        EXPECT_EQ(run([&](QDialog& d) {
+                      EXPECT_EQ(List(d)->headerItem()->text(2), QStringLiteral("最終送信"));
+                      EXPECT_EQ(Column(d, 2).at(0), QString());
+                      EXPECT_EQ(Column(d, 2).at(1).endsWith(QStringLiteral("  office.dat")), !fails);
+                      EXPECT_EQ(List(d)->topLevelItem(1)->toolTip(2),
+                                fails ? QString() : QStringLiteral("/home/kim/office.dat"));
+                      QTest::keyClick(List(d), Qt::Key_Down);
+                      QTest::keyClick(List(d), Qt::Key_Return);
+                  }),
+                  Outcome::Chosen);
+        EXPECT_EQ(dialog.printerName(), QStringLiteral("B"));
+        EXPECT_EQ(dialog.lastSent().isEmpty(), fails);
+    }
 }
 
 struct Refusal {

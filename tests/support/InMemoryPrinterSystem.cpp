@@ -88,4 +88,20 @@ JobStatus InMemoryPrinterSystem::jobStatus(const std::string& queue, int jobId) 
     return {JobState::NotFound, "no such job"};
 }
 
+std::optional<std::vector<platform::HistoryJob>> InMemoryPrinterSystem::jobHistory() {
+    if (m_historyFails) {
+        return std::nullopt;
+    }
+    std::vector<platform::HistoryJob> jobs;
+    for (const ReceivedDocument& document : m_documents) {
+        const bool completed = document.status.state == JobState::Completed;
+        jobs.push_back(
+            {document.jobId, document.printerName, document.status.state, completed ? document.jobId : 0,
+             "tester", document.title,
+             document.record.document.empty() ? std::nullopt : std::optional(document.record.document),
+             document.record.sha256});
+    }
+    return jobs;
+}
+
 }  // namespace testing_support

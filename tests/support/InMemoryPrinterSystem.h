@@ -49,6 +49,8 @@ public:
     // The spooler cannot be asked for its queues.
     void setListingFails(bool fails) { m_listingFails = fails; }
     void setJobStatus(int jobId, platform::JobStatus status);
+    // The spooler does not answer for its job history.
+    void setHistoryFails(bool fails) { m_historyFails = fails; }
 
     // Calls as text, e.g. "Queues", "SendRawJob(Quill, Brindlemark Status Write, 190)".
     const std::vector<std::string>& calls() const { return m_calls; }
@@ -63,12 +65,15 @@ public:
                                        std::span<const std::uint8_t> document,
                                        const platform::JobRecord& record = {}) override;
     platform::JobStatus jobStatus(const std::string& queue, int jobId) override;
+    // The accepted documents as jobs, completed at their job id's second; not recorded in calls().
+    std::optional<std::vector<platform::HistoryJob>> jobHistory() override;
 
 private:
     std::vector<InMemoryPrinter> m_printers;
     std::vector<std::string> m_calls;
     std::vector<ReceivedDocument> m_documents;
     bool m_listingFails = false;
+    bool m_historyFails = false;
     int m_nextJobId = 1;
     int m_cancelledJobs = 0;
 };
