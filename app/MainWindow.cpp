@@ -92,8 +92,8 @@ void MainWindow::createPages() {
 
 void MainWindow::createStatusBar() {
     const char* names[] = {"printerName", "port", "lastReceived"};
-    // The printer's name takes 13 parts of the width, its connection 7, its last settings job 8.
-    const int stretches[] = {13, 7, 8};
+    // The printer's name takes 10 parts of the width, its connection 7, its last settings job 11.
+    const int stretches[] = {10, 7, 11};
     for (int part = 0; part < int(m_statusParts.size()); ++part) {
         m_statusParts[part] = new ElidedLabel;
         m_statusParts[part]->setObjectName(QLatin1String(names[part]));
