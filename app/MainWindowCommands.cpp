@@ -7,6 +7,7 @@
 #include "pages/SelectPage.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
+#include "platform/SettingsJob.h"
 #include "settings/FactoryImage.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Messages.h"

@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "platform/ModelPrinter.h"
 #include "platform/PrinterSystem.h"
+#include "platform/SettingsJob.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/InMemoryPrinterSystem.h"

@@ -12,6 +12,7 @@
 #include "ctl/QueueChoice.h"
 #include "platform/CupsJob.h"
 #include "platform/ModelPrinter.h"
+#include "platform/SettingsJob.h"
 
 namespace ctl {
 

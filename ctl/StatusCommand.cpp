@@ -13,6 +13,7 @@
 #include "ctl/QueueChoice.h"
 #include "ctl/Results.h"
 #include "platform/ModelPrinter.h"
+#include "platform/SettingsJob.h"
 #include "settings/Normalised.h"
 
 namespace ctl {

@@ -27,20 +27,6 @@ std::vector<PrinterQueue> ModelQueues(const std::vector<PrinterQueue>& queues);
 // its device.
 std::string QueuePort(const PrinterQueue& queue);
 
-// The SHA-256 of the bytes in lower-case hex, as a settings job's record carries it.
-std::string SettingsDigest(std::span<const std::uint8_t> image);
-
-// The record a settings job carries: the file's name as the user opened or gave it (UTF-8; none for
-// settings never saved), and the digest of the bytes. A name longer than the spooler keeps loses
-// its beginning, so that the file's own name stays.
-JobRecord SettingsRecord(std::span<const std::uint8_t> image, const std::string& fileName);
-
-// The settings job, as the window and the command line both send it: the image's bytes as one raw
-// job under the title above, with its record. Sent only when the spooler took the whole document
-// (accepted()).
-JobSubmission SendSettingsJob(PrinterSystem& printers, const std::string& queue,
-                              std::span<const std::uint8_t> image, const std::string& fileName = {});
-
 // A job of the history that is a settings job: sent under the title, or carrying a digest.
 bool IsSettingsJob(const HistoryJob& job);
 // The job's digest when it is one this program writes (64 lower-case hex digits); nothing for no

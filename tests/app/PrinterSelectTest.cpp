@@ -13,6 +13,7 @@
 #include "app/AboutDialog.h"
 #include "app/PrinterSelectDialog.h"
 #include "platform/ModelPrinter.h"
+#include "platform/SettingsJob.h"
 #include "tests/support/InMemoryPrinterSystem.h"
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/WidgetHelpers.h"

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/ModelPrinter.h"
+#include "platform/SettingsJob.h"
 #include "settings/FactoryImage.h"
 #include "settings/Normalised.h"
 #include "tests/integration/CtlProcess.h"

@@ -9,6 +9,7 @@
 
 #include "platform/CupsPrinterSystem.h"
 #include "platform/ModelPrinter.h"
+#include "platform/SettingsJob.h"
 #include "settings/FactoryImage.h"
 #include "tests/support/PrivateCupsd.h"
 

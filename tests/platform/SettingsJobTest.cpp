@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ModelPrinter.h"
+#include "platform/SettingsJob.h"
 #include "settings/SettingsImage.h"
 #include "tests/support/InMemoryPrinterSystem.h"
 
