@@ -130,6 +130,8 @@ void MainWindow::showPrinter() {
     m_statusParts[0]->setFullText(msg::StatusPrinter(m_printerName));
     m_statusParts[1]->setFullText(msg::StatusPort(m_portName));
     m_statusParts[2]->setFullText(msg::StatusLastReceived(m_lastSent));
+    // Nothing known takes no width from the connection.
+    m_statusParts[2]->setVisible(!m_lastSent.isEmpty());
 }
 
 void MainWindow::factorySettings() {
