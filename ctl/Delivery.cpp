@@ -87,12 +87,12 @@ std::vector<Delivery> Choose(const std::vector<platform::PrinterQueue>& queues, 
     return chosen;
 }
 
+// A job still under way, in the words of a message; nothing once it has ended.
 QString JobStateWord(platform::JobState state) {
     switch (state) {
         case platform::JobState::Pending:
-            return QStringLiteral("pending");
         case platform::JobState::Held:
-            return QStringLiteral("held");
+            return JobStateName(state);
         case platform::JobState::Processing:
             return QStringLiteral("printing");
         default:
