@@ -69,7 +69,7 @@ send_factory_settings() {
 send_factory_settings run-command tools/run.sh
 
 cmake --install build --prefix "$work/prefix" >/dev/null
-for f in bin/bmk540 bin/bmk540.chm bin/bmk540-capture share/applications/bmk540.desktop \
+for f in bin/bmk540 bin/bmk540.chm bin/bmk540-en.chm bin/bmk540-capture share/applications/bmk540.desktop \
          share/bmk540/ppd/bmk540.ppd; do
   [ -s "$work/prefix/$f" ] || fail "not installed: $f"
 done

@@ -133,7 +133,7 @@ pulled=$(comm -13 "$work/packages-before.txt" "$work/packages-after.txt" | grep 
 echo "ok: installed; it brought in: ${pulled:-nothing else}"
 dpkg -L bmk540 | grep -vx '/\.' | sort >"$work/files.txt"
 
-for f in /usr/lib/bmk540/bmk540 /usr/lib/bmk540/bmk540.chm /usr/lib/bmk540/bmk540-capture /usr/bin/bmk540ctl \
+for f in /usr/lib/bmk540/bmk540 /usr/lib/bmk540/bmk540.chm /usr/lib/bmk540/bmk540-en.chm /usr/lib/bmk540/bmk540-capture /usr/bin/bmk540ctl \
          /usr/share/applications/bmk540.desktop /usr/share/mime/packages/bmk540.xml /usr/share/ppd/bmk540/bmk540.ppd \
          /usr/share/man/man1/bmk540.1.gz /usr/share/man/man1/bmk540ctl.1.gz /usr/share/doc/bmk540/copyright; do
   [ -s "$f" ] || fail "not installed: $f"

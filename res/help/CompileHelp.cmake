@@ -1,7 +1,10 @@
-# Run as a script: converts the help sources to Shift_JIS in WORK_DIR, compiles them with chmcmd and
-# copies the result to OUTPUT. Any warning of the compiler (a missing file, a broken link, a duplicate
-# anchor) fails the build, so a broken page is never shipped.
-foreach(_var ICONV CHMCMD WORK_DIR OUTPUT SOURCES)
+# Run as a script: converts the help sources to the help file's code page in WORK_DIR, compiles them
+# with chmcmd and copies the result to OUTPUT. Any warning of the compiler (a missing file, a broken
+# link, a duplicate anchor) fails the build, so a broken page is never shipped.
+#
+# PROJECT names the .hhp among the sources; CODE_PAGE and CHARSET are the code page for iconv and
+# the charset the pages then declare.
+foreach(_var ICONV CHMCMD WORK_DIR OUTPUT SOURCES PROJECT CODE_PAGE CHARSET)
   if(NOT DEFINED ${_var})
     message(FATAL_ERROR "CompileHelp.cmake needs -D${_var}=...")
   endif()
@@ -14,28 +17,29 @@ file(MAKE_DIRECTORY ${WORK_DIR})
 foreach(_source IN LISTS SOURCES)
   get_filename_component(_name ${_source} NAME)
   file(READ ${_source} _text)
-  string(REPLACE "charset=\"utf-8\"" "charset=\"shift_jis\"" _text "${_text}")
+  string(REPLACE "charset=\"utf-8\"" "charset=\"${CHARSET}\"" _text "${_text}")
   file(WRITE ${WORK_DIR}/${_name}.utf8 "${_text}")
   execute_process(
-    COMMAND ${ICONV} -f UTF-8 -t CP932 -o ${WORK_DIR}/${_name} ${WORK_DIR}/${_name}.utf8
+    COMMAND ${ICONV} -f UTF-8 -t ${CODE_PAGE} -o ${WORK_DIR}/${_name} ${WORK_DIR}/${_name}.utf8
     RESULT_VARIABLE _result
     ERROR_VARIABLE _error)
   if(NOT _result EQUAL 0)
-    message(FATAL_ERROR "${_name} cannot be written in code page 932: ${_error}")
+    message(FATAL_ERROR "${_name} cannot be written in code page ${CODE_PAGE}: ${_error}")
   endif()
   file(REMOVE ${WORK_DIR}/${_name}.utf8)
 endforeach()
 
+get_filename_component(_compiled ${PROJECT} NAME_WE)
 execute_process(
-  COMMAND ${CHMCMD} bmk540.hhp
+  COMMAND ${CHMCMD} ${PROJECT}
   WORKING_DIRECTORY ${WORK_DIR}
   RESULT_VARIABLE _result
   OUTPUT_VARIABLE _output
   ERROR_VARIABLE _output)
-if(NOT _result EQUAL 0 OR _output MATCHES "(Error|Warning|error|warning)" OR NOT EXISTS ${WORK_DIR}/bmk540.chm)
+if(NOT _result EQUAL 0 OR _output MATCHES "(Error|Warning|error|warning)" OR NOT EXISTS ${WORK_DIR}/${_compiled}.chm)
   message(FATAL_ERROR "chmcmd failed:\n${_output}")
 endif()
 
 get_filename_component(_output_dir ${OUTPUT} DIRECTORY)
 file(MAKE_DIRECTORY ${_output_dir})
-file(COPY_FILE ${WORK_DIR}/bmk540.chm ${OUTPUT})
+file(COPY_FILE ${WORK_DIR}/${_compiled}.chm ${OUTPUT})
