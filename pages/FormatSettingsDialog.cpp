@@ -93,6 +93,9 @@ FormatSettingsDialog::FormatSettingsDialog(int format, settings::FormatBlocks& b
         edit->setRange(range.min, range.max);
         edit->fitDigits(4);
     }
+    m_ui->paperLength->setUnit(m_ui->paperLengthUnit->text());
+    m_ui->leftMargin->setUnit(m_ui->leftMarginUnit->text());
+    m_ui->rightMargin->setUnit(m_ui->rightMarginUnit->text());
     m_ui->paperLengthArrows->setEdit(m_ui->paperLength);
     m_ui->leftMarginArrows->setEdit(m_ui->leftMargin);
     m_ui->rightMarginArrows->setEdit(m_ui->rightMargin);
@@ -153,6 +156,10 @@ void FormatSettingsDialog::addIntakeRows() {
         edit->setRange(kPositions.min, kPositions.max);
         edit->fitDigits(4);
         arrows->setEdit(edit);
+        // The label names the slider; the edit is named as the messages name its value.
+        edit->setAccessibleName(msg::IntakePositionCaption(msg::IntakePathName(static_cast<int>(i))));
+        edit->setUnit(msg::PositionUnit());
+        slider->setAccessibleDescription(msg::IntakeStops(row.postcard));
 
         grid->addWidget(label, top, 0, Qt::AlignLeft | Qt::AlignVCenter);
         grid->addWidget(slider, top, 1, 1, 3);

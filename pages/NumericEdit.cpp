@@ -22,6 +22,18 @@ void NumericEdit::setRange(int minimum, int maximum) {
     m_minimum = minimum;
     m_maximum = maximum;
     m_lastStep = std::clamp(m_lastStep, minimum, maximum);
+    describe();
+}
+
+void NumericEdit::setUnit(const QString& unit) {
+    m_unit = unit;
+    describe();
+}
+
+void NumericEdit::describe() {
+    // The range is in no label and the unit beside the edit is a label of its own: a screen
+    // reader says neither with the edit's name.
+    setAccessibleDescription(msg::NumericEditDescription(m_minimum, m_maximum, m_unit));
 }
 
 void NumericEdit::fitDigits(int digits) {
@@ -147,6 +159,8 @@ SpinArrows::SpinArrows(QWidget* parent)
     m_down->setArrowType(Qt::DownArrow);
     m_up->setObjectName(QStringLiteral("up"));
     m_down->setObjectName(QStringLiteral("down"));
+    m_up->setAccessibleName(msg::StepUp());
+    m_down->setAccessibleName(msg::StepDown());
     connect(m_up, &QToolButton::clicked, this, [this] {
         if (m_edit)
             m_edit->stepBy(1);

@@ -13,6 +13,8 @@ public:
     explicit NumericEdit(QWidget* parent = nullptr);
 
     void setRange(int minimum, int maximum);
+    // The unit shown beside the edit; with the range, what a screen reader tells of the edit.
+    void setUnit(const QString& unit);
     // A fixed width that shows this many digits in the edit's font, frame and margins included.
     void fitDigits(int digits);
     int minimum() const { return m_minimum; }
@@ -50,7 +52,9 @@ protected:
 
 private:
     void complain(const QString& text);
+    void describe();
 
+    QString m_unit;
     int m_minimum = 0;
     int m_maximum = 100;
     int m_lastStep = 0;  // where the arrows stand when the text is no number

@@ -29,6 +29,7 @@ Param2Page::Param2Page(QWidget* parent) : SettingsPage(parent), m_ui(std::make_u
     }
     new FocusedWheel(this);
     m_ui->intakeTime->setRange(kSeconds.min, kSeconds.max);
+    m_ui->intakeTime->setUnit(m_ui->intakeTimeUnit->text());
     m_ui->intakeTime->fitDigits(3);
     m_ui->intakeTimeArrows->setEdit(m_ui->intakeTime);
     connect(m_ui->intakeTime, &QLineEdit::textChanged, this, &Param2Page::onIntakeTimeChanged);

@@ -2,7 +2,9 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
+#include <tuple>
 
 #include "pages/CheckedRadioFocus.h"
 #include "pages/FocusedWheel.h"
@@ -42,11 +44,13 @@ ParamPage::ParamPage(QWidget* parent) : SettingsPage(parent), m_ui(std::make_uni
     new CheckedRadioFocus(this);
     new FocusedWheel(this);
 
-    const std::pair<NumericEdit*, SpinArrows*> positions[] = {{m_ui->cutSheet, m_ui->cutSheetArrows},
-                                                              {m_ui->frontTractor, m_ui->frontTractorArrows},
-                                                              {m_ui->rearTractor, m_ui->rearTractorArrows}};
-    for (const auto& [edit, arrows] : positions) {
+    const std::tuple<NumericEdit*, SpinArrows*, QLabel*> positions[] = {
+        {m_ui->cutSheet, m_ui->cutSheetArrows, m_ui->cutSheetUnit},
+        {m_ui->frontTractor, m_ui->frontTractorArrows, m_ui->frontTractorUnit},
+        {m_ui->rearTractor, m_ui->rearTractorArrows, m_ui->rearTractorUnit}};
+    for (const auto& [edit, arrows, unit] : positions) {
         edit->setRange(kPositions.min, kPositions.max);
+        edit->setUnit(unit->text());
         edit->fitDigits(4);
         arrows->setEdit(edit);
     }

@@ -270,4 +270,22 @@ inline QString StatusLastReceived(const QString& lastSent) {
     return lastSent.isEmpty() ? QString() : QStringLiteral("最終受信： %1").arg(lastSent);
 }
 
+// What a screen reader says of controls whose label is not enough: the arrows beside a numeric
+// edit, its range and unit, the intake edits (their group's title alone would name all five
+// alike) and the stops of an intake slider, whose marks are labels of their own.
+inline QString StepUp() {
+    return QStringLiteral("増やす");
+}
+inline QString StepDown() {
+    return QStringLiteral("減らす");
+}
+inline QString NumericEditDescription(int minimum, int maximum, const QString& unit) {
+    const QString range = QStringLiteral("%1 から %2 まで").arg(minimum).arg(maximum);
+    return unit.isEmpty() ? range : QStringLiteral("%1（%2）").arg(range, unit);
+}
+inline QString IntakeStops(bool postcard) {
+    return QStringLiteral("%1mm、1/2インチ、1インチ")
+        .arg(postcard ? QStringLiteral("11.5") : QStringLiteral("9.7"));
+}
+
 }  // namespace msg
