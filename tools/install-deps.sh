@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-noto-cjk
   libcups2-dev cups cups-client cups-bsd libchm-dev libchm1 jq libtomlplusplus-dev
-  libgtest-dev libbenchmark-dev fp-utils xvfb xauth
+  libgtest-dev libbenchmark-dev fp-utils xvfb xauth xdotool dbus at-spi2-core python3-pyatspi
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
 )
 if [ "${1:-}" = "--ci" ]; then
