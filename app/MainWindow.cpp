@@ -77,7 +77,7 @@ void MainWindow::createPages() {
     for (const PageEntry& entry : PageTable()) {
         const int i = static_cast<int>(m_pages.size());
         m_pages.push_back(entry.create());
-        m_tabs->addTab(m_pages[i], res::TabIcon(entry.tabImage), QString::fromUtf8(entry.caption));
+        m_tabs->addTab(m_pages[i], res::TabIcon(entry.tabImage), TabCaption(entry));
         if (auto* select = qobject_cast<SelectPage*>(m_pages[i]))
             m_selectPage = select;
         if (auto* param = qobject_cast<ParamPage*>(m_pages[i]))

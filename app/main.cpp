@@ -1,7 +1,4 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
@@ -9,6 +6,7 @@
 #include "app/LaterStarts.h"
 #include "app/MainWindow.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 
 int main(int argc, char** argv) {
     if (const std::optional<int> answered = cli::AnswerWithoutWindow(argc, argv))
@@ -17,12 +15,8 @@ int main(int argc, char** argv) {
     const std::optional<QByteArray> file = cli::FileToOpen(argc, argv);
     if (!file)
         return cli::kUsageError;
-    // Qt's own Japanese texts for the standard buttons (はい / いいえ / キャンセル).
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&qtTexts);
-    }
+    // The window's texts, and Qt's own (はい / いいえ / キャンセル), in the user's language.
+    const platform::Translations translations(platform::UserLanguage());
     // One instance per user and session: a second start brings the running one forward and hands
     // it the file to open.
     platform::SingleInstance instance(QCoreApplication::applicationName());

@@ -3,6 +3,7 @@
 #include "ctl/Command.h"
 #include "ctl/FieldLines.h"
 #include "ctl/Output.h"
+#include "platform/Translations.h"
 #include "settings/Normalised.h"
 
 namespace ctl {
@@ -24,7 +25,10 @@ int Check(const Invocation& call) {
     }
     for (const settings::RangeRefusal& refusal : settings::DataCheckRefusals(image)) {
         Out() << "warning: " << QString::fromUtf8(refusal.field->key) << " is " << refusal.value
-              << ": the window's data check refuses it (" << settings::RangeMessage(refusal.range).c_str()
+              << ": the window's data check refuses it ("
+              << platform::SettingsText(settings::context::kDataCheck, settings::kRangeMessage)
+                     .arg(refusal.range.min)
+                     .arg(refusal.range.max)
               << ") but sends it all the same\n";
     }
     Out().flush();

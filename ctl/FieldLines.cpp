@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/Translations.h"
 #include "settings/FactoryImage.h"
 #include "settings/FieldValue.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 using settings::Field;
 using settings::SettingsImage;
+using settings::context::kFieldLabels;
+using settings::context::kPanelWords;
 
 constexpr std::size_t kKeyWidth = 26;  // the longest key, "headCentring.frontTractor", and a blank
 constexpr std::size_t kHexWidth = 8;   // three bytes; only the five padding bytes run over
@@ -37,8 +40,27 @@ std::string SwitchKey(std::string_view name) {
     return Padded(name, kKeyWidth + 5);
 }
 
-std::string Label(std::string_view label) {
-    return label.empty() ? std::string() : "  (" + std::string(label) + ")";
+// The panel's words and labels for people, in the user's language; keys, bytes and notes stay.
+std::string Translated(const char* context, std::string_view text) {
+    return platform::SettingsText(context, text).toStdString();
+}
+
+std::string Label(const char* context, std::string_view label) {
+    return label.empty() ? std::string() : "  (" + Translated(context, label) + ")";
+}
+
+// The panel's word starts a field's words: "８秒", "+7 (not in the panel's list)".
+std::string ValueWords(const settings::FieldValue& v) {
+    if (v.kind != settings::FieldValue::Kind::Word || !v.words.starts_with(v.word))
+        return v.words;
+    return Translated(kPanelWords, v.word) + v.words.substr(v.word.size());
+}
+
+// ... and ends a switch's: "0 従来互換", "000 日本".
+std::string ValueWords(const settings::SwitchValue& s) {
+    if (s.word.empty() || !s.words.ends_with(s.word))
+        return s.words;
+    return s.words.substr(0, s.words.size() - s.word.size()) + Translated(kPanelWords, s.word);
 }
 
 // "1c 30     |.0|   " in the columns of show; "1c 30 |.0|" tight, as diff puts two side by side.
@@ -49,18 +71,18 @@ std::string Bytes(const SettingsImage& image, std::size_t offset, std::size_t wi
 }
 
 std::string Cell(const SettingsImage& image, const Field& f) {
-    return Bytes(image, f.offset, f.width, false) + ' ' + settings::ValueOf(image, f).words;
+    return Bytes(image, f.offset, f.width, false) + ' ' + ValueWords(settings::ValueOf(image, f));
 }
 
 }  // namespace
 
 std::vector<std::string> FieldLines(const SettingsImage& image, const Field& f) {
     std::vector<std::string> lines{Key(f.key, f.offset) + Bytes(image, f.offset, f.width, true) +
-                                   settings::ValueOf(image, f).words + Label(f.label)};
+                                   ValueWords(settings::ValueOf(image, f)) + Label(kFieldLabels, f.label)};
     if (const int msw = settings::MemorySwitchIndex(f); msw >= 0) {
         for (const settings::SwitchValue& s : settings::SwitchValuesOf(image, msw))
-            lines.push_back(SwitchKey(s.name) + std::string(kHexWidth + kCharsWidth + 4, ' ') + s.words +
-                            Label(s.label));
+            lines.push_back(SwitchKey(s.name) + std::string(kHexWidth + kCharsWidth + 4, ' ') +
+                            ValueWords(s) + Label(kPanelWords, s.label));
     }
     return lines;
 }
@@ -86,14 +108,14 @@ std::vector<std::string> ChangeLines(const SettingsImage& before, const Settings
     std::vector<std::string> lines;
     for (const Field* f : ChangedFields(before, after)) {
         lines.push_back(Key(f->key, f->offset) + Cell(before, *f) + std::string(kArrow) + Cell(after, *f) +
-                        Label(f->label));
+                        Label(kFieldLabels, f->label));
         if (const int msw = settings::MemorySwitchIndex(*f); msw >= 0) {
             const std::vector<settings::SwitchValue> old = settings::SwitchValuesOf(before, msw);
             const std::vector<settings::SwitchValue> now = settings::SwitchValuesOf(after, msw);
             for (std::size_t i = 0; i < old.size(); ++i) {
                 if (old[i].words != now[i].words)
-                    lines.push_back(SwitchKey(old[i].name) + old[i].words + std::string(kArrow) +
-                                    now[i].words + Label(old[i].label));
+                    lines.push_back(SwitchKey(old[i].name) + ValueWords(old[i]) + std::string(kArrow) +
+                                    ValueWords(now[i]) + Label(kPanelWords, old[i].label));
             }
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The text lines of show, diff and check: one line per field with the key, the offset, the bytes
 // and the panel's value in columns and the panel's label last, so that lines align and compare
-// well with diff(1). UTF-8, as settings/ words them.
+// well with diff(1). UTF-8, as settings/ words them, the words and labels in the user's language.
 #include <cstddef>
 #include <string>
 #include <vector>

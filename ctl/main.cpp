@@ -6,6 +6,7 @@
 #include "ctl/Command.h"
 #include "ctl/FileNames.h"
 #include "ctl/Output.h"
+#include "platform/Translations.h"
 
 namespace {
 
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("bmk540ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BMK540_VERSION));
+    // The panel's words and labels follow the user's language; the command's own messages, and
+    // Qt's beside them, are English.
+    const platform::Translations translations(platform::UserLanguage(), platform::QtTexts::English);
 
     // File names are bytes: taken from argv as they are, not as Qt decodes them.
     QStringList arguments;

@@ -121,7 +121,7 @@ FormatSettingsDialog::~FormatSettingsDialog() = default;
 QString FormatSettingsDialog::formatName(int format) {
     const auto& names = settings::words::kFormats;
     return format >= 0 && format < static_cast<int>(names.size())
-               ? QString::fromUtf8(names[static_cast<std::size_t>(format)])
+               ? msg::PanelWord(names[static_cast<std::size_t>(format)])
                : QString();
 }
 

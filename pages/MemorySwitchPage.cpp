@@ -8,6 +8,7 @@
 #include "pages/CheckedRadioFocus.h"
 #include "pages/FocusedWheel.h"
 #include "settings/PanelWords.h"
+#include "ui/Messages.h"
 #include "ui_MemorySwitch1Page.h"
 #include "ui_MemorySwitch2Page.h"
 #include "ui_MemorySwitch3Page.h"
@@ -66,7 +67,7 @@ MemorySwitchPage::MemorySwitchPage(int msw, QWidget* parent) : SettingsPage(pare
     if (msw == 0) {
         m_country = Control<QComboBox>(this, QStringLiteral("country"));
         for (const auto& word : settings::words::kCountries)
-            m_country->addItem(QString::fromUtf8(word.text));
+            m_country->addItem(msg::PanelWord(word.text));
         m_country->setCurrentIndex(-1);  // nothing chosen before the first load
         connect(m_country, &QComboBox::activated, this, &SettingsPage::changed);
     }

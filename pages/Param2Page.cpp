@@ -6,6 +6,7 @@
 #include "pages/FocusedWheel.h"
 #include "pages/NumericEdit.h"
 #include "settings/PanelWords.h"
+#include "ui/Messages.h"
 #include "ui_Param2Page.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr settings::Range kSeconds = settings::kIntakeTimeRange;
 Param2Page::Param2Page(QWidget* parent) : SettingsPage(parent), m_ui(std::make_unique<Ui::Param2Page>()) {
     m_ui->setupUi(this);
     for (const settings::words::ReturnTimeWord& word : settings::words::kReturnTimes)
-        m_ui->returnTime->addItem(QString::fromUtf8(word.text));
+        m_ui->returnTime->addItem(msg::PanelWord(word.text));
     for (QComboBox* list : {m_ui->sheetGuide, m_ui->sheetFeeder, m_ui->frontTractor, m_ui->rearTractor}) {
         for (std::string_view word : settings::words::kPitchCorrections)
             list->addItem(QString::fromUtf8(word));

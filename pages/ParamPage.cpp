@@ -21,7 +21,7 @@ constexpr settings::Range kPositions = settings::kHeadCentringRange;
 template <std::size_t N>
 void FillList(QComboBox* list, const std::array<std::string_view, N>& words) {
     for (std::string_view word : words)
-        list->addItem(QString::fromUtf8(word));
+        list->addItem(msg::PanelWord(word));
     list->setCurrentIndex(-1);  // nothing chosen before the first load
 }
 

@@ -25,7 +25,7 @@ SelectPage::SelectPage(QWidget* parent)
     m_hoppers->addButton(m_ui->hopper1, 0);
     m_hoppers->addButton(m_ui->hopper2, 1);
     for (const auto& word : settings::words::kReductions)
-        m_ui->reduction->addItem(QString::fromUtf8(word.text));
+        m_ui->reduction->addItem(msg::PanelWord(word.text));
     for (int format = 0; format < static_cast<int>(settings::words::kFormats.size()); ++format)
         m_ui->format->addItem(FormatSettingsDialog::formatName(format));
     // Nothing is chosen before the first load.

@@ -240,20 +240,24 @@ std::vector<SwitchValue> SwitchValuesOf(const SettingsImage& image, int msw) {
     if (msw == 0) {
         // MSW1-1..3 are one list on the page: the country, switch 1 the lowest bit of its code.
         const int code = CountryCode(switches);
-        std::string country = CountryName(code);
-        if (country.empty())
-            country = "unknown (country code " + std::to_string(code) + ")";
+        const std::string country = CountryName(code);
         list.push_back(
-            {prefix + "1..3", SwitchBits(switches, 0, 3) + " " + country, std::string(captions[0].caption)});
+            {prefix + "1..3",
+             SwitchBits(switches, 0, 3) + " " +
+                 (country.empty() ? "unknown (country code " + std::to_string(code) + ")" : country),
+             std::string(captions[0].caption), country});
         k = 3;
     }
     for (; k < 8; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        SwitchValue v{prefix + std::to_string(k + 1), std::to_string(switches[at]),
-                      std::string(captions[at].caption)};
+        SwitchValue v{prefix + std::to_string(k + 1),
+                      std::to_string(switches[at]),
+                      std::string(captions[at].caption),
+                      {}};
         switch (kSwitchUse[static_cast<std::size_t>(msw)][at]) {
             case SwitchUse::Shown:
-                v.words += " " + std::string(switches[at] ? captions[at].on : captions[at].off);
+                v.word = std::string(switches[at] ? captions[at].on : captions[at].off);
+                v.words += " " + v.word;
                 break;
             case SwitchUse::Kept:
                 v.label = "no control; sent as loaded";

@@ -28,6 +28,7 @@ struct SwitchValue {
     std::string name;   // "msw1-4", "msw1-1..3"
     std::string words;  // "0 従来互換", "000 日本"; a switch without a control only "0" or "1"
     std::string label;  // the page's caption, or what becomes of a switch without a control
+    std::string word;   // the panel's word that ends words ("従来互換"); empty when it has none
 };
 std::vector<SwitchValue> SwitchValuesOf(const SettingsImage& image, int msw);
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "settings/SettingsImage.h"
+#include "settings/Translatable.h"
 
 namespace settings {
 
@@ -23,7 +24,7 @@ struct Field {
     std::size_t offset;
     std::size_t width;
     Encoding encoding;
-    std::string_view label;  // the panel's words
+    std::string_view label;  // the panel's words (context::kFieldLabels)
 
     constexpr std::size_t end() const { return offset + width; }
 };
@@ -31,66 +32,66 @@ struct Field {
 namespace field {
 using enum Encoding;
 // clang-format off
-inline constexpr Field Introducer     {"introducer",               0, 1, Fixed,      "コマンド開始"};
-inline constexpr Field CommandLetter  {"command",                  1, 1, Fixed,      "コマンド"};
-inline constexpr Field CommandParam   {"parameter",                2, 1, Fixed,      "コマンドパラメータ"};
-inline constexpr Field Msw1           {"msw1",                     4, 2, SwitchPair, "MSW1"};
-inline constexpr Field Msw2           {"msw2",                     7, 2, SwitchPair, "MSW2"};
-inline constexpr Field Msw3           {"msw3",                    10, 2, SwitchPair, "MSW3"};
-inline constexpr Field Msw4           {"msw4",                    13, 2, SwitchPair, "MSW4"};
-inline constexpr Field Font1          {"font1",                   16, 1, Code,       "フォント１"};
-inline constexpr Field Font2          {"font2",                   18, 1, Code,       "フォント２"};
-inline constexpr Field KanjiTable     {"kanjiCodeTable",          20, 1, Code,       "漢字コード表"};
-inline constexpr Field PostcardMode   {"postcardMode",            22, 1, Code,       "ハガキ印刷モード"};
-inline constexpr Field PaperSet       {"paperSetPosition",        24, 1, Code,       "用紙セット位置"};
-inline constexpr Field CutSheetCentring     {"headCentring.cutSheet",     26, 2, Decimal, "用紙吸入時ヘッドセンタリング位置 カット紙（桁）"};
-inline constexpr Field FrontTractorCentring {"headCentring.frontTractor", 29, 2, Decimal, "用紙吸入時ヘッドセンタリング位置 フロントトラクタ（桁）"};
-inline constexpr Field RearTractorCentring  {"headCentring.rearTractor",  32, 2, Decimal, "用紙吸入時ヘッドセンタリング位置 リアトラクタ（桁）"};
-inline constexpr Field Format0Length  {"format0.paperLength",     35, 2, Decimal,    "書式０ 用紙長（行）"};
-inline constexpr Field Format0Front   {"format0.frontTractor",    38, 3, Decimal,    "書式０ フロントトラクタ吸入位置"};
-inline constexpr Field Format0Rear    {"format0.rearTractor",     42, 3, Decimal,    "書式０ リアトラクタ吸入位置"};
-inline constexpr Field Format0Guide   {"format0.sheetGuide",      46, 3, Decimal,    "書式０ シートガイド吸入位置"};
-inline constexpr Field Format0Feeder  {"format0.sheetFeeder",     50, 3, Decimal,    "書式０ シートフィーダ吸入位置"};
-inline constexpr Field Format0Postcard{"format0.postcard",        54, 3, Decimal,    "書式０ はがき吸入位置"};
-inline constexpr Field Hopper         {"hopper",                  58, 1, Code,       "２ビンシートフィーダのホッパ選択"};
-inline constexpr Field Typeface       {"typeface",                60, 1, Code,       "書体選択"};
-inline constexpr Field Reduction      {"reducedPrinting",         62, 1, Code,       "縮小印刷の選択"};
-inline constexpr Field Reserved64     {"reserved64",              64, 2, Reserved,   "予約"};
-inline constexpr Field Reserved67     {"reserved67",              67, 2, Reserved,   "予約"};
-inline constexpr Field SelectedFormat {"selectedFormat",          70, 1, Code,       "書式選択"};
-inline constexpr Field Format1Length  {"format1.paperLength",     72, 2, Decimal,    "書式１ 用紙長（行）"};
-inline constexpr Field Format1Left    {"format1.leftMargin",      75, 3, Decimal,    "書式１ レフトマージン幅（桁）"};
-inline constexpr Field Format1Right   {"format1.rightMargin",     79, 3, Decimal,    "書式１ ライトマージン幅（桁）"};
-inline constexpr Field Format1Front   {"format1.frontTractor",    83, 3, Decimal,    "書式１ フロントトラクタ吸入位置"};
-inline constexpr Field Format1Rear    {"format1.rearTractor",     87, 3, Decimal,    "書式１ リアトラクタ吸入位置"};
-inline constexpr Field Format1Guide   {"format1.sheetGuide",      91, 3, Decimal,    "書式１ シートガイド吸入位置"};
-inline constexpr Field Format1Feeder  {"format1.sheetFeeder",     95, 3, Decimal,    "書式１ シートフィーダ吸入位置"};
-inline constexpr Field Format1Postcard{"format1.postcard",        99, 3, Decimal,    "書式１ はがき吸入位置"};
-inline constexpr Field Format2Length  {"format2.paperLength",    103, 2, Decimal,    "書式２ 用紙長（行）"};
-inline constexpr Field Format2Left    {"format2.leftMargin",     106, 3, Decimal,    "書式２ レフトマージン幅（桁）"};
-inline constexpr Field Format2Right   {"format2.rightMargin",    110, 3, Decimal,    "書式２ ライトマージン幅（桁）"};
-inline constexpr Field Format2Front   {"format2.frontTractor",   114, 3, Decimal,    "書式２ フロントトラクタ吸入位置"};
-inline constexpr Field Format2Rear    {"format2.rearTractor",    118, 3, Decimal,    "書式２ リアトラクタ吸入位置"};
-inline constexpr Field Format2Guide   {"format2.sheetGuide",     122, 3, Decimal,    "書式２ シートガイド吸入位置"};
-inline constexpr Field Format2Feeder  {"format2.sheetFeeder",    126, 3, Decimal,    "書式２ シートフィーダ吸入位置"};
-inline constexpr Field Format2Postcard{"format2.postcard",       130, 3, Decimal,    "書式２ はがき吸入位置"};
-inline constexpr Field Format3Length  {"format3.paperLength",    134, 2, Decimal,    "書式３ 用紙長（行）"};
-inline constexpr Field Format3Left    {"format3.leftMargin",     137, 3, Decimal,    "書式３ レフトマージン幅（桁）"};
-inline constexpr Field Format3Right   {"format3.rightMargin",    141, 3, Decimal,    "書式３ ライトマージン幅（桁）"};
-inline constexpr Field Format3Front   {"format3.frontTractor",   145, 3, Decimal,    "書式３ フロントトラクタ吸入位置"};
-inline constexpr Field Format3Rear    {"format3.rearTractor",    149, 3, Decimal,    "書式３ リアトラクタ吸入位置"};
-inline constexpr Field Format3Guide   {"format3.sheetGuide",     153, 3, Decimal,    "書式３ シートガイド吸入位置"};
-inline constexpr Field Format3Feeder  {"format3.sheetFeeder",    157, 3, Decimal,    "書式３ シートフィーダ吸入位置"};
-inline constexpr Field Format3Postcard{"format3.postcard",       161, 3, Decimal,    "書式３ はがき吸入位置"};
-inline constexpr Field ReturnTime     {"returnTime",             165, 2, Decimal,    "連続紙カット位置からの自動戻り時間"};
-inline constexpr Field IntakeTime     {"intakeTime",             168, 1, Decimal,    "シートガイドからの用紙吸入時間（秒）"};
-inline constexpr Field Reserved170    {"reserved170",            170, 2, Reserved,   "予約"};
-inline constexpr Field PitchFront     {"lfPitch.frontTractor",   173, 2, PitchPair,  "ＬＦピッチ補正 フロントトラクタ"};
-inline constexpr Field PitchRear      {"lfPitch.rearTractor",    176, 2, PitchPair,  "ＬＦピッチ補正 リアトラクタ"};
-inline constexpr Field PitchGuide     {"lfPitch.sheetGuide",     179, 2, PitchPair,  "ＬＦピッチ補正 シートガイド"};
-inline constexpr Field PitchFeeder    {"lfPitch.sheetFeeder",    182, 2, PitchPair,  "ＬＦピッチ補正 シートフィーダ"};
-inline constexpr Field Terminator     {"terminator",             184, 1, Fixed,      "コマンド終了"};
-inline constexpr Field Padding        {"padding",                185, 5, Fixed,      "埋め"};
+inline constexpr Field Introducer     {"introducer",               0, 1, Fixed,      BMK_TR("FieldLabels", "コマンド開始")};
+inline constexpr Field CommandLetter  {"command",                  1, 1, Fixed,      BMK_TR("FieldLabels", "コマンド")};
+inline constexpr Field CommandParam   {"parameter",                2, 1, Fixed,      BMK_TR("FieldLabels", "コマンドパラメータ")};
+inline constexpr Field Msw1           {"msw1",                     4, 2, SwitchPair, BMK_TR("FieldLabels", "MSW1")};
+inline constexpr Field Msw2           {"msw2",                     7, 2, SwitchPair, BMK_TR("FieldLabels", "MSW2")};
+inline constexpr Field Msw3           {"msw3",                    10, 2, SwitchPair, BMK_TR("FieldLabels", "MSW3")};
+inline constexpr Field Msw4           {"msw4",                    13, 2, SwitchPair, BMK_TR("FieldLabels", "MSW4")};
+inline constexpr Field Font1          {"font1",                   16, 1, Code,       BMK_TR("FieldLabels", "フォント１")};
+inline constexpr Field Font2          {"font2",                   18, 1, Code,       BMK_TR("FieldLabels", "フォント２")};
+inline constexpr Field KanjiTable     {"kanjiCodeTable",          20, 1, Code,       BMK_TR("FieldLabels", "漢字コード表")};
+inline constexpr Field PostcardMode   {"postcardMode",            22, 1, Code,       BMK_TR("FieldLabels", "ハガキ印刷モード")};
+inline constexpr Field PaperSet       {"paperSetPosition",        24, 1, Code,       BMK_TR("FieldLabels", "用紙セット位置")};
+inline constexpr Field CutSheetCentring     {"headCentring.cutSheet",     26, 2, Decimal, BMK_TR("FieldLabels", "用紙吸入時ヘッドセンタリング位置 カット紙（桁）")};
+inline constexpr Field FrontTractorCentring {"headCentring.frontTractor", 29, 2, Decimal, BMK_TR("FieldLabels", "用紙吸入時ヘッドセンタリング位置 フロントトラクタ（桁）")};
+inline constexpr Field RearTractorCentring  {"headCentring.rearTractor",  32, 2, Decimal, BMK_TR("FieldLabels", "用紙吸入時ヘッドセンタリング位置 リアトラクタ（桁）")};
+inline constexpr Field Format0Length  {"format0.paperLength",     35, 2, Decimal,    BMK_TR("FieldLabels", "書式０ 用紙長（行）")};
+inline constexpr Field Format0Front   {"format0.frontTractor",    38, 3, Decimal,    BMK_TR("FieldLabels", "書式０ フロントトラクタ吸入位置")};
+inline constexpr Field Format0Rear    {"format0.rearTractor",     42, 3, Decimal,    BMK_TR("FieldLabels", "書式０ リアトラクタ吸入位置")};
+inline constexpr Field Format0Guide   {"format0.sheetGuide",      46, 3, Decimal,    BMK_TR("FieldLabels", "書式０ シートガイド吸入位置")};
+inline constexpr Field Format0Feeder  {"format0.sheetFeeder",     50, 3, Decimal,    BMK_TR("FieldLabels", "書式０ シートフィーダ吸入位置")};
+inline constexpr Field Format0Postcard{"format0.postcard",        54, 3, Decimal,    BMK_TR("FieldLabels", "書式０ はがき吸入位置")};
+inline constexpr Field Hopper         {"hopper",                  58, 1, Code,       BMK_TR("FieldLabels", "２ビンシートフィーダのホッパ選択")};
+inline constexpr Field Typeface       {"typeface",                60, 1, Code,       BMK_TR("FieldLabels", "書体選択")};
+inline constexpr Field Reduction      {"reducedPrinting",         62, 1, Code,       BMK_TR("FieldLabels", "縮小印刷の選択")};
+inline constexpr Field Reserved64     {"reserved64",              64, 2, Reserved,   BMK_TR("FieldLabels", "予約")};
+inline constexpr Field Reserved67     {"reserved67",              67, 2, Reserved,   BMK_TR("FieldLabels", "予約")};
+inline constexpr Field SelectedFormat {"selectedFormat",          70, 1, Code,       BMK_TR("FieldLabels", "書式選択")};
+inline constexpr Field Format1Length  {"format1.paperLength",     72, 2, Decimal,    BMK_TR("FieldLabels", "書式１ 用紙長（行）")};
+inline constexpr Field Format1Left    {"format1.leftMargin",      75, 3, Decimal,    BMK_TR("FieldLabels", "書式１ レフトマージン幅（桁）")};
+inline constexpr Field Format1Right   {"format1.rightMargin",     79, 3, Decimal,    BMK_TR("FieldLabels", "書式１ ライトマージン幅（桁）")};
+inline constexpr Field Format1Front   {"format1.frontTractor",    83, 3, Decimal,    BMK_TR("FieldLabels", "書式１ フロントトラクタ吸入位置")};
+inline constexpr Field Format1Rear    {"format1.rearTractor",     87, 3, Decimal,    BMK_TR("FieldLabels", "書式１ リアトラクタ吸入位置")};
+inline constexpr Field Format1Guide   {"format1.sheetGuide",      91, 3, Decimal,    BMK_TR("FieldLabels", "書式１ シートガイド吸入位置")};
+inline constexpr Field Format1Feeder  {"format1.sheetFeeder",     95, 3, Decimal,    BMK_TR("FieldLabels", "書式１ シートフィーダ吸入位置")};
+inline constexpr Field Format1Postcard{"format1.postcard",        99, 3, Decimal,    BMK_TR("FieldLabels", "書式１ はがき吸入位置")};
+inline constexpr Field Format2Length  {"format2.paperLength",    103, 2, Decimal,    BMK_TR("FieldLabels", "書式２ 用紙長（行）")};
+inline constexpr Field Format2Left    {"format2.leftMargin",     106, 3, Decimal,    BMK_TR("FieldLabels", "書式２ レフトマージン幅（桁）")};
+inline constexpr Field Format2Right   {"format2.rightMargin",    110, 3, Decimal,    BMK_TR("FieldLabels", "書式２ ライトマージン幅（桁）")};
+inline constexpr Field Format2Front   {"format2.frontTractor",   114, 3, Decimal,    BMK_TR("FieldLabels", "書式２ フロントトラクタ吸入位置")};
+inline constexpr Field Format2Rear    {"format2.rearTractor",    118, 3, Decimal,    BMK_TR("FieldLabels", "書式２ リアトラクタ吸入位置")};
+inline constexpr Field Format2Guide   {"format2.sheetGuide",     122, 3, Decimal,    BMK_TR("FieldLabels", "書式２ シートガイド吸入位置")};
+inline constexpr Field Format2Feeder  {"format2.sheetFeeder",    126, 3, Decimal,    BMK_TR("FieldLabels", "書式２ シートフィーダ吸入位置")};
+inline constexpr Field Format2Postcard{"format2.postcard",       130, 3, Decimal,    BMK_TR("FieldLabels", "書式２ はがき吸入位置")};
+inline constexpr Field Format3Length  {"format3.paperLength",    134, 2, Decimal,    BMK_TR("FieldLabels", "書式３ 用紙長（行）")};
+inline constexpr Field Format3Left    {"format3.leftMargin",     137, 3, Decimal,    BMK_TR("FieldLabels", "書式３ レフトマージン幅（桁）")};
+inline constexpr Field Format3Right   {"format3.rightMargin",    141, 3, Decimal,    BMK_TR("FieldLabels", "書式３ ライトマージン幅（桁）")};
+inline constexpr Field Format3Front   {"format3.frontTractor",   145, 3, Decimal,    BMK_TR("FieldLabels", "書式３ フロントトラクタ吸入位置")};
+inline constexpr Field Format3Rear    {"format3.rearTractor",    149, 3, Decimal,    BMK_TR("FieldLabels", "書式３ リアトラクタ吸入位置")};
+inline constexpr Field Format3Guide   {"format3.sheetGuide",     153, 3, Decimal,    BMK_TR("FieldLabels", "書式３ シートガイド吸入位置")};
+inline constexpr Field Format3Feeder  {"format3.sheetFeeder",    157, 3, Decimal,    BMK_TR("FieldLabels", "書式３ シートフィーダ吸入位置")};
+inline constexpr Field Format3Postcard{"format3.postcard",       161, 3, Decimal,    BMK_TR("FieldLabels", "書式３ はがき吸入位置")};
+inline constexpr Field ReturnTime     {"returnTime",             165, 2, Decimal,    BMK_TR("FieldLabels", "連続紙カット位置からの自動戻り時間")};
+inline constexpr Field IntakeTime     {"intakeTime",             168, 1, Decimal,    BMK_TR("FieldLabels", "シートガイドからの用紙吸入時間（秒）")};
+inline constexpr Field Reserved170    {"reserved170",            170, 2, Reserved,   BMK_TR("FieldLabels", "予約")};
+inline constexpr Field PitchFront     {"lfPitch.frontTractor",   173, 2, PitchPair,  BMK_TR("FieldLabels", "ＬＦピッチ補正 フロントトラクタ")};
+inline constexpr Field PitchRear      {"lfPitch.rearTractor",    176, 2, PitchPair,  BMK_TR("FieldLabels", "ＬＦピッチ補正 リアトラクタ")};
+inline constexpr Field PitchGuide     {"lfPitch.sheetGuide",     179, 2, PitchPair,  BMK_TR("FieldLabels", "ＬＦピッチ補正 シートガイド")};
+inline constexpr Field PitchFeeder    {"lfPitch.sheetFeeder",    182, 2, PitchPair,  BMK_TR("FieldLabels", "ＬＦピッチ補正 シートフィーダ")};
+inline constexpr Field Terminator     {"terminator",             184, 1, Fixed,      BMK_TR("FieldLabels", "コマンド終了")};
+inline constexpr Field Padding        {"padding",                185, 5, Fixed,      BMK_TR("FieldLabels", "埋め")};
 // clang-format on
 }  // namespace field
 

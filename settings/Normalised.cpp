@@ -54,8 +54,10 @@ std::vector<RangeRefusal> DataCheckRefusals(const SettingsImage& image) {
 }
 
 std::string RangeMessage(Range range) {
-    return std::to_string(range.min) + " から " + std::to_string(range.max) +
-           " までの整数を入力してください。";
+    std::string message = kRangeMessage;
+    message.replace(message.find("%1"), 2, std::to_string(range.min));
+    message.replace(message.find("%2"), 2, std::to_string(range.max));
+    return message;
 }
 
 }  // namespace settings

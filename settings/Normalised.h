@@ -6,6 +6,7 @@
 #include "settings/ImageLayout.h"
 #include "settings/PanelRules.h"
 #include "settings/SettingsImage.h"
+#include "settings/Translatable.h"
 
 namespace settings {
 
@@ -21,7 +22,9 @@ struct RangeRefusal {
 };
 std::vector<RangeRefusal> DataCheckRefusals(const SettingsImage& image);
 
-// The range message the window and bmk540ctl show, e.g. "2 から 5 までの整数を入力してください。".
+// The range message the window and bmk540ctl show, e.g. "2 から 5 までの整数を入力してください。":
+// the template (%1 the lower bound, %2 the upper one) under context::kDataCheck, and filled in.
+inline constexpr char kRangeMessage[] = BMK_TR("DataCheck", "%1 から %2 までの整数を入力してください。");
 std::string RangeMessage(Range range);
 
 }  // namespace settings

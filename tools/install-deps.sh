@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev qt6-translations-l10n fonts-noto-cjk
+  qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
   libcups2-dev cups cups-client cups-bsd libchm-dev libchm1 jq libtomlplusplus-dev
   libgtest-dev libbenchmark-dev fp-utils xvfb xauth xdotool dbus at-spi2-core python3-pyatspi
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
