@@ -1,6 +1,7 @@
 #include "platform/Language.h"
 
 #include <QByteArray>
+#include <QList>
 #ifdef _WIN32
 #include <QLocale>
 #include <QString>

@@ -304,17 +304,18 @@ inline QString StatusLastReceived(const QString& lastSent) {
 // edit, its range and unit, the intake edits (their group's title alone would name all five
 // alike) and the stops of an intake slider, whose marks are labels of their own.
 inline QString StepUp() {
-    return QStringLiteral("増やす");
+    return QCoreApplication::translate("Messages", "増やす");
 }
 inline QString StepDown() {
-    return QStringLiteral("減らす");
+    return QCoreApplication::translate("Messages", "減らす");
 }
 inline QString NumericEditDescription(int minimum, int maximum, const QString& unit) {
-    const QString range = QStringLiteral("%1 から %2 まで").arg(minimum).arg(maximum);
-    return unit.isEmpty() ? range : QStringLiteral("%1（%2）").arg(range, unit);
+    const QString range =
+        QCoreApplication::translate("Messages", "%1 から %2 まで").arg(minimum).arg(maximum);
+    return unit.isEmpty() ? range : QCoreApplication::translate("Messages", "%1（%2）").arg(range, unit);
 }
 inline QString IntakeStops(bool postcard) {
-    return QStringLiteral("%1mm、1/2インチ、1インチ")
+    return QCoreApplication::translate("Messages", "%1mm、1/2インチ、1インチ")
         .arg(postcard ? QStringLiteral("11.5") : QStringLiteral("9.7"));
 }
 

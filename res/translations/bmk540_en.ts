@@ -1025,6 +1025,26 @@ The value will be changed.</translation>
         <source>最終受信： %1</source>
         <translation>Last received: %1</translation>
     </message>
+    <message>
+        <source>増やす</source>
+        <translation>Increase</translation>
+    </message>
+    <message>
+        <source>減らす</source>
+        <translation>Decrease</translation>
+    </message>
+    <message>
+        <source>%1 から %2 まで</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1mm、1/2インチ、1インチ</source>
+        <translation>%1 mm, 1/2 inch, 1 inch</translation>
+    </message>
 </context>
 <context>
     <name>PageTable</name>
@@ -1599,6 +1619,10 @@ The value will be changed.</translation>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>プリンタ一覧</source>
+        <translation>Printer list</translation>
     </message>
 </context>
 <context>
