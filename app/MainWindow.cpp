@@ -10,9 +10,11 @@
 #include <QToolBar>
 
 #include "app/PageTable.h"
+#include "help/HelpViewer.h"
 #include "pages/ParamPage.h"
 #include "pages/SelectPage.h"
 #include "platform/ExecutableDirectory.h"
+#include "platform/Language.h"
 #include "res/Images.h"
 #include "settings/FactoryImage.h"
 #include "ui/ElidedLabel.h"
@@ -55,7 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     for (int i = 0; i < m_actions.pages.size(); ++i)
         connect(m_actions.pages[i], &QAction::triggered, this, [this, i] { selectPage(i); });
 
-    m_helpPath = platform::ExecutableDirectory() + QStringLiteral("bmk540.chm");
+    m_helpPath = help::HelpFileIn(platform::ExecutableDirectory(), platform::UserLanguage());
     m_actions.helpContents->setEnabled(QFileInfo(m_helpPath).isFile());
 
     createPages();

@@ -13,6 +13,13 @@ HelpOpener& Opener() {
 }
 }  // namespace
 
+QString HelpFileIn(const QString& directory, platform::Language language) {
+    const QString english = directory + QStringLiteral("bmk540-en.chm");
+    if (language == platform::Language::English && QFileInfo(english).isFile())
+        return english;
+    return directory + QStringLiteral("bmk540.chm");
+}
+
 bool OpenHelpFile(const QString& path, const HelpOpener& ownViewer) {
     if (Opener())
         return Opener()(path);

@@ -2,7 +2,13 @@
 #include <QString>
 #include <functional>
 
+#include "platform/Language.h"
+
 namespace help {
+
+// The help file in directory (which ends in a separator) for the user's language: the English one
+// when the user reads English and it is there, else the Japanese one, the program's own.
+QString HelpFileIn(const QString& directory, platform::Language language);
 
 using HelpOpener = std::function<bool(const QString& path)>;
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -208,6 +209,37 @@ TEST_F(HelpWindowTest, TheWindowComesBackWithItsPageHistoryAndPlaceUntilTheMainW
 
     main.reset();
     EXPECT_TRUE(help.isNull());
+}
+
+// F1 opens the help of the user's language: the English file under an English locale when it is
+// beside the program, the Japanese one otherwise.
+TEST_F(HelpWindowTest, TheHelpFollowsTheUsersLanguageAndIsJapaneseWithoutAnEnglishFile) {
+    InstallHelpFile();
+    QFile english(QStringLiteral(BMK540_EN_CHM));
+    ASSERT_TRUE(english.copy(TempPath(QStringLiteral("bmk540-en.chm")))) << BMK540_EN_CHM;
+    const auto restore = qScopeGuard([locale = qgetenv("LC_ALL")] { qputenv("LC_ALL", locale); });
+    const struct {
+        const char* locale;
+        bool englishFile;
+        QString title;
+    } cases[] = {
+        {"en_US.UTF-8", true, QStringLiteral("Brindlemark Help")},
+        {"ja_JP.UTF-8", true, kTitle},
+        {"en_US.UTF-8", false, kTitle},
+    };
+    for (const auto& c : cases) {
+        if (!c.englishFile) {
+            ASSERT_TRUE(QFile::remove(TempPath(QStringLiteral("bmk540-en.chm"))));
+        }
+        qputenv("LC_ALL", c.locale);
+        StartMainWindow();
+        Press(Qt::Key_F1, Qt::NoModifier);
+        HelpWindow* help = ShownHelpWindow();
+        ASSERT_NE(help, nullptr) << c.locale;
+        EXPECT_EQ(help->windowTitle(), c.title) << c.locale;
+        EXPECT_EQ(help->browser()->documentTitle(), c.title) << c.locale;
+        main.reset();
+    }
 }
 
 TEST_F(HelpWindowTest, AMissingOrDamagedFileIsReportedAndNoWindowShown) {
