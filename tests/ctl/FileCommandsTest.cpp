@@ -11,7 +11,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 
 #include "settings/FactoryImage.h"
@@ -67,10 +69,12 @@ protected:
 
     // modifier runs in the child before the program starts (limits, another user).
     static Result Ctl(const QStringList& arguments, const std::function<void()>& modifier = {},
-                      const QString& program = QStringLiteral(BMK540CTL_EXE)) {
+                      const QString& program = QStringLiteral(BMK540CTL_EXE),
+                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QProcess process;
         if (modifier)
             process.setChildProcessModifier(modifier);
+        process.setProcessEnvironment(environment);
         process.start(program, arguments);
         Result run;
         if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
@@ -287,6 +291,57 @@ TEST_F(FileCommands, AFailedFactoryWriteKeepsTheEarlierFileAndSaysWhy) {
     EXPECT_EQ(denied.exit, 2);
     EXPECT_TRUE(denied.err.contains(QStringLiteral("Permission denied")));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("new.dat"))));
+}
+
+// The panel's words and labels follow the locale; keys, bytes, notes and JSON do not. The tests
+// run in the C.UTF-8 locale, whose texts the tests above pin.
+TEST_F(FileCommands, ShowDiffAndCheckSpeakTheUsersLanguage) {
+    const QString factory = Write(QStringLiteral("f.dat"), settings::FactoryImage());
+    // Unknown font, a refused intake time, a country code that names none, high-speed reception.
+    const QString odd = Write(QStringLiteral("o.dat"), Crafted({{16, '9'}, {168, '7'}, {4, 0x0F}}));
+    const QList<QStringList> commands = {
+        {QStringLiteral("show"), odd},
+        {QStringLiteral("diff"), factory, odd},
+        {QStringLiteral("check"), odd},
+        {QStringLiteral("show"), QStringLiteral("--json"), odd},
+    };
+    const auto in = [](std::initializer_list<std::pair<const char*, const char*>> variables) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(QString::fromLatin1(name));
+        for (const auto& [name, value] : variables)
+            environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+        return environment;
+    };
+    const auto japanese = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) {
+            return (c.unicode() >= 0x3000 && c.unicode() <= 0x30FF) ||
+                   (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF) ||
+                   (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF);
+        });
+    };
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
+        const Result today = Ctl(command);
+        ASSERT_TRUE(japanese(today.out));
+        for (const auto& environment : {in({{"LANG", "C"}}), in({}), in({{"LANG", "ja_JP.UTF-8"}}),
+                                        in({{"LANGUAGE", "en"}, {"LANG", "C"}})})
+            EXPECT_EQ(Ctl(command, {}, QStringLiteral(BMK540CTL_EXE), environment).out, today.out);
+
+        const Result english = Ctl(command, {}, QStringLiteral(BMK540CTL_EXE), in({{"LANG", "en_US.UTF-8"}}));
+        EXPECT_EQ(english.exit, today.exit);
+        if (command.contains(QStringLiteral("--json"))) {
+            EXPECT_EQ(english.out, today.out);  // data for scripts
+            continue;
+        }
+        EXPECT_FALSE(japanese(english.out)) << english.out.toStdString();
+        // Line for line the same keys; only the words differ.
+        const QStringList was = today.out.split(QLatin1Char('\n'));
+        const QStringList now = english.out.split(QLatin1Char('\n'));
+        ASSERT_EQ(now.size(), was.size());
+        for (qsizetype i = 0; i < was.size(); ++i)
+            EXPECT_EQ(now[i].section(QLatin1Char(' '), 0, 0), was[i].section(QLatin1Char(' '), 0, 0));
+    }
 }
 
 }  // namespace
