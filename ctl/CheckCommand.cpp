@@ -4,6 +4,7 @@
 #include "ctl/FieldLines.h"
 #include "ctl/Output.h"
 #include "platform/Translations.h"
+#include "settings/ImageChanges.h"
 #include "settings/Normalised.h"
 
 namespace ctl {
@@ -15,7 +16,7 @@ int Check(const Invocation& call) {
     const settings::SettingsImage& image = call.images.front();
     // Exactly what the window sends after loading this file.
     const settings::SettingsImage sent = settings::Normalised(image);
-    const std::size_t changed = ChangedFields(image, sent).size();
+    const std::size_t changed = settings::ChangedFields(image, sent).size();
     if (changed == 0) {
         Out() << path << ": the window sends it unchanged\n";
     } else {

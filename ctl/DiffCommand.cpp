@@ -7,6 +7,7 @@
 #include "ctl/FieldLines.h"
 #include "ctl/Output.h"
 #include "settings/FieldValue.h"
+#include "settings/ImageChanges.h"
 
 namespace ctl {
 
@@ -15,17 +16,15 @@ namespace {
 QJsonObject DiffJson(const QString& pathA, const QString& pathB, const settings::SettingsImage& a,
                      const settings::SettingsImage& b) {
     QJsonObject fields;
-    for (const settings::Field* f : ChangedFields(a, b)) {
+    for (const settings::Field* f : settings::ChangedFields(a, b)) {
         fields.insert(QString::fromUtf8(f->key), QJsonObject{{QStringLiteral("old"), FieldJson(a, *f)},
                                                              {QStringLiteral("new"), FieldJson(b, *f)}});
     }
     QJsonArray separators;
-    for (const std::size_t offset : settings::SeparatorOffsets()) {
-        if (a[offset] != b[offset]) {
-            separators.append(QJsonObject{{QStringLiteral("offset"), static_cast<int>(offset)},
-                                          {QStringLiteral("old"), HexByte(a[offset])},
-                                          {QStringLiteral("new"), HexByte(b[offset])}});
-        }
+    for (const std::size_t offset : settings::ChangedSeparators(a, b)) {
+        separators.append(QJsonObject{{QStringLiteral("offset"), static_cast<int>(offset)},
+                                      {QStringLiteral("old"), HexByte(a[offset])},
+                                      {QStringLiteral("new"), HexByte(b[offset])}});
     }
     return {{QStringLiteral("a"), pathA},
             {QStringLiteral("b"), pathB},

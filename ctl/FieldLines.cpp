@@ -7,6 +7,7 @@
 #include "platform/Translations.h"
 #include "settings/FactoryImage.h"
 #include "settings/FieldValue.h"
+#include "settings/ImageChanges.h"
 
 namespace ctl {
 
@@ -95,18 +96,9 @@ std::vector<std::string> SeparatorLines(const SettingsImage& image, std::size_t 
             settings::HexBytes(&factory, 1)};
 }
 
-std::vector<const Field*> ChangedFields(const SettingsImage& before, const SettingsImage& after) {
-    std::vector<const Field*> changed;
-    for (const Field& f : settings::kFields) {
-        if (!std::equal(before.data() + f.offset, before.data() + f.end(), after.data() + f.offset))
-            changed.push_back(&f);
-    }
-    return changed;
-}
-
 std::vector<std::string> ChangeLines(const SettingsImage& before, const SettingsImage& after) {
     std::vector<std::string> lines;
-    for (const Field* f : ChangedFields(before, after)) {
+    for (const Field* f : settings::ChangedFields(before, after)) {
         lines.push_back(Key(f->key, f->offset) + Cell(before, *f) + std::string(kArrow) + Cell(after, *f) +
                         Label(kFieldLabels, f->label));
         if (const int msw = settings::MemorySwitchIndex(*f); msw >= 0) {
@@ -119,11 +111,9 @@ std::vector<std::string> ChangeLines(const SettingsImage& before, const Settings
             }
         }
     }
-    for (const std::size_t offset : settings::SeparatorOffsets()) {
-        if (before[offset] != after[offset])
-            lines.push_back(Key("separator", offset) + Bytes(before, offset, 1, false) + std::string(kArrow) +
-                            Bytes(after, offset, 1, false));
-    }
+    for (const std::size_t offset : settings::ChangedSeparators(before, after))
+        lines.push_back(Key("separator", offset) + Bytes(before, offset, 1, false) + std::string(kArrow) +
+                        Bytes(after, offset, 1, false));
     return lines;
 }
 

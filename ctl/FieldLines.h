@@ -16,9 +16,6 @@ std::vector<std::string> FieldLines(const settings::SettingsImage& image, const 
 // "separator  3  2d  |-|  not the factory 2c"; nothing for a separator as the factory has it.
 std::vector<std::string> SeparatorLines(const settings::SettingsImage& image, std::size_t offset);
 
-// The fields in which two images differ, in image order.
-std::vector<const settings::Field*> ChangedFields(const settings::SettingsImage& before,
-                                                  const settings::SettingsImage& after);
 // "font1  16  30 |0| 標準  →  31 |1| イタリック  (フォント１)" for every field that differs, a
 // memory switch field followed by its changed switches, then the changed separators.
 std::vector<std::string> ChangeLines(const settings::SettingsImage& before,

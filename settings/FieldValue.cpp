@@ -310,4 +310,8 @@ std::vector<std::size_t> SeparatorOffsets() {
     return offsets;
 }
 
+std::string SeparatorKey(std::size_t offset) {
+    return "separator" + std::to_string(offset);
+}
+
 }  // namespace settings

@@ -43,5 +43,7 @@ std::string CharBytes(const std::uint8_t* bytes, std::size_t count);
 
 // The one-byte separators between fields, in image order.
 std::vector<std::size_t> SeparatorOffsets();
+// A separator's key in the text and in what status names: "separator3".
+std::string SeparatorKey(std::size_t offset);
 
 }  // namespace settings

@@ -48,11 +48,8 @@ std::optional<SwitchName> SwitchNamed(std::string_view key) {
 }
 
 std::optional<std::size_t> SeparatorNamed(std::string_view key) {
-    constexpr std::string_view prefix = "separator";
-    if (key.substr(0, prefix.size()) != prefix)
-        return std::nullopt;
     for (const std::size_t offset : SeparatorOffsets()) {
-        if (key.substr(prefix.size()) == std::to_string(offset))
+        if (key == SeparatorKey(offset))
             return offset;
     }
     return std::nullopt;
@@ -290,7 +287,7 @@ std::vector<TextEntry> TextEntries(const SettingsImage& image) {
     for (const std::size_t offset : SeparatorOffsets()) {
         const std::uint8_t factory = FactoryImage()[offset];
         if (image[offset] != factory)
-            entries.push_back({"separator" + std::to_string(offset),
+            entries.push_back({SeparatorKey(offset),
                                {},
                                {Kind::Bytes, {}, 0, {image[offset]}},
                                "not the factory " + HexBytes(&factory, 1),
