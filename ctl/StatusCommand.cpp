@@ -14,6 +14,7 @@
 #include "ctl/Results.h"
 #include "platform/ModelPrinter.h"
 #include "platform/SettingsJob.h"
+#include "settings/ImageChanges.h"
 #include "settings/Normalised.h"
 
 namespace ctl {
@@ -25,6 +26,10 @@ struct Row {
     QString server;
     std::optional<platform::HistoryJob> last;
     std::optional<bool> matches;  // with --expect
+    // With --expect, the keys of what the last completed job's document holds otherwise; nothing
+    // when only the digest is known.
+    std::optional<std::vector<std::string>> differs{};
+    bool untrusted = false;  // the scheduler kept a document its job's digest does not vouch for
 };
 
 QString Completed(const platform::HistoryJob& job) {
@@ -35,6 +40,15 @@ QString Completed(const platform::HistoryJob& job) {
 
 QJsonValue OrNull(const QString& text) {
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+QJsonValue DiffersJson(const Row& row) {
+    if (!row.differs)
+        return QJsonValue();
+    QJsonArray keys;
+    for (const std::string& key : *row.differs)
+        keys.append(QString::fromStdString(key));
+    return keys;
 }
 
 QJsonValue LastJson(const std::optional<platform::HistoryJob>& last) {
@@ -66,8 +80,18 @@ QStringList TextRow(const Row& row) {
              << (job.document ? QString::fromStdString(*job.document) : none)
              << (digest ? QString::fromStdString(*digest) : QStringLiteral("unknown"));
     }
-    if (row.matches)
-        text << (*row.matches ? QStringLiteral("matches") : QStringLiteral("differs"));
+    if (row.matches && *row.matches) {
+        text << QStringLiteral("matches");
+    } else if (row.differs) {
+        QStringList keys;
+        for (const std::string& key : *row.differs)
+            keys << QString::fromStdString(key);
+        text << QStringLiteral("differs: ") + keys.join(QStringLiteral(", "));
+    } else if (row.untrusted) {
+        text << QStringLiteral("differs (the document kept with the job is not the one its record names)");
+    } else if (row.matches) {
+        text << QStringLiteral("differs");
+    }
     return text;
 }
 
@@ -77,6 +101,7 @@ std::optional<int> CheckOptions(const QCommandLineParser& parser) {
 
 int Status(const Invocation& call) {
     const QCommandLineParser& parser = call.parser;
+    std::optional<settings::SettingsImage> sent;
     std::optional<std::string> expected;
     if (parser.isSet(QStringLiteral("expect"))) {
         const std::optional<settings::SettingsImage> image =
@@ -84,12 +109,22 @@ int Status(const Invocation& call) {
         if (!image)
             return kRefused;
         // What send would send for the file.
-        const settings::SettingsImage sent = settings::Normalised(*image);
-        expected = platform::SettingsDigest({sent.data(), sent.size()});
+        sent = settings::Normalised(*image);
+        expected = platform::SettingsDigest({sent->data(), sent->size()});
     }
     const QStringList names = parser.values(QStringLiteral("printer"));
+    const auto named = [&names](const platform::PrinterQueue& queue) {
+        const QString printer = QString::fromStdString(queue.name);
+        return std::find_if(names.begin(), names.end(),
+                            [&](const QString& n) { return SameQueueName(printer, n); });
+    };
+    const auto chosen = [&](const platform::PrinterQueue& queue) {
+        return IsListedQueue(queue) && (names.isEmpty() || named(queue) != names.end());
+    };
     const SchedulerChoice& choice = call.schedulers;
-    const std::vector<Holdings> holdings = AskHoldings(choice.schedulers, Bounds{call.timeout});
+    const DocumentWish wish{expected.value_or(std::string()), chosen};
+    const std::vector<Holdings> holdings =
+        AskHoldings(choice.schedulers, Bounds{call.timeout}, expected ? &wish : nullptr);
 
     std::vector<Row> rows;
     QStringList found;
@@ -98,18 +133,23 @@ int Status(const Invocation& call) {
         if (!held.listing.queues || held.listing.sameAs)
             continue;
         for (const platform::PrinterQueue& queue : *held.listing.queues) {
-            const QString printer = QString::fromStdString(queue.name);
-            const auto named = std::find_if(names.begin(), names.end(),
-                                            [&](const QString& n) { return SameQueueName(printer, n); });
-            if (!IsListedQueue(queue) || (!names.isEmpty() && named == names.end()))
+            if (!chosen(queue))
                 continue;
-            if (named != names.end())
-                found.append(*named);
+            if (const auto name = named(queue); name != names.end())
+                found.append(*name);
             const auto history = held.histories.find(queue.name);
             const platform::SettingsHistory none;
             const platform::SettingsHistory& h = history == held.histories.end() ? none : history->second;
-            rows.push_back({printer, choice.schedulers[s].name, h.last,
-                            expected ? std::optional<bool>(Holds(h, *expected)) : std::nullopt});
+            Row row{QString::fromStdString(queue.name), choice.schedulers[s].name, h.last,
+                    expected ? std::optional<bool>(Holds(h, *expected)) : std::nullopt};
+            if (row.matches && *row.matches) {
+                row.differs.emplace();
+            } else if (const auto kept = held.documents.find(queue.name); kept != held.documents.end()) {
+                if (kept->second.image)
+                    row.differs = settings::ChangedKeys(*kept->second.image, *sent);
+                row.untrusted = kept->second.untrusted;
+            }
+            rows.push_back(std::move(row));
         }
     }
     std::vector<const Listing*> listings;
@@ -132,6 +172,7 @@ int Status(const Invocation& call) {
                 {QStringLiteral("server"), row.server},
                 {QStringLiteral("last"), LastJson(row.last)},
                 {QStringLiteral("matches"), row.matches ? QJsonValue(*row.matches) : QJsonValue()},
+                {QStringLiteral("differs"), DiffersJson(row)},
             });
         }
         PrintJson(ReportJson(printers, entries));
@@ -169,7 +210,8 @@ Command StatusCommand() {
             "request per scheduler: printer, server, job id, state, when it completed (UTC), who sent\n"
             "it, the file and the SHA-256 of the settings it carried (\"unknown\" for a record this\n"
             "program did not write). With --expect FILE, whether the last completed settings job\n"
-            "carried exactly what 'bmk540ctl send FILE' sends (matches or differs).\n"
+            "carried exactly what 'bmk540ctl send FILE' sends (matches or differs); where the scheduler\n"
+            "still keeps that job's document and lets you read it, also the keys of the fields that differ.\n"
             "Exit status: 0 every printer matches (without --expect: every scheduler answered), 1 one\n"
             "differs, has no record or could not be asked, 2 bad usage or no scheduler answered."),
         .options =

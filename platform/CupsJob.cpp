@@ -221,6 +221,47 @@ std::optional<std::vector<HistoryJob>> QueryJobHistory(http_t* http) {
     return jobs;
 }
 
+std::optional<std::vector<std::uint8_t>> QueryJobDocument(http_t* http, const std::string& queue, int jobId,
+                                                          std::size_t longest, bool& answered, bool& whole) {
+    answered = true;
+    whole = true;
+    ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_DOCUMENT);
+    AddPrinterUri(request, queue);
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "document-number", 1);
+    // Not cupsDoIORequest: the document follows the answer, and only a short one is wanted.
+    const http_status_t sent = cupsSendRequest(http, request, "/", 0);
+    ippDelete(request);
+    ipp_t* response =
+        sent == HTTP_STATUS_CONTINUE || sent == HTTP_STATUS_OK ? cupsGetResponse(http, "/") : nullptr;
+    if (!response) {
+        answered = httpGetStatus(http) != HTTP_STATUS_ERROR;
+        httpFlush(http);
+        return std::nullopt;
+    }
+    const bool refused = ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE;
+    ippDelete(response);
+    if (refused) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> document;
+    char buffer[4096];
+    ssize_t read = 0;
+    while ((read = httpRead2(http, buffer, sizeof buffer)) > 0) {
+        document.insert(document.end(), buffer, buffer + read);
+        if (document.size() > longest) {
+            whole = false;
+            return std::nullopt;
+        }
+    }
+    if (read < 0) {
+        answered = false;
+        return std::nullopt;
+    }
+    return document;
+}
+
 JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId) {
     static const std::array<const char*, 3> kWanted = {"job-state", "job-state-reasons",
                                                        "job-printer-state-message"};

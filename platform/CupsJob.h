@@ -2,6 +2,7 @@
 // The requests around one job on a CUPS scheduler, each on a connection the caller holds.
 #include <cups/cups.h>
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,13 @@ JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::st
 // Get-Jobs of every queue, ended or not, with what a settings job's record needs; in the
 // scheduler's order. Nothing when it did not answer or refused.
 std::optional<std::vector<HistoryJob>> QueryJobHistory(http_t* http);
+
+// CUPS-Get-Document of the job's first document: its bytes, or nothing when the scheduler refused
+// (the document was removed, or the user may not read it) or did not answer (`answered` false).
+// A document longer than `longest` bytes is not read on (`whole` false): the connection is then
+// left in the middle of the answer.
+std::optional<std::vector<std::uint8_t>> QueryJobDocument(http_t* http, const std::string& queue, int jobId,
+                                                          std::size_t longest, bool& answered, bool& whole);
 
 // Get-Job-Attributes.
 JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId);

@@ -166,6 +166,20 @@ std::optional<std::vector<HistoryJob>> CupsPrinterSystem::jobHistory() {
     return jobs;
 }
 
+std::optional<std::vector<std::uint8_t>> CupsPrinterSystem::jobDocument(const std::string& queue, int jobId,
+                                                                        std::size_t longest) {
+    beginCall();
+    http_t* http = connection();
+    bool answered = http != nullptr, whole = true;
+    std::optional<std::vector<std::uint8_t>> document =
+        http ? QueryJobDocument(http, queue, jobId, longest, answered, whole) : std::nullopt;
+    endCall(!answered);
+    if (!whole) {
+        m_connection.reset();  // the rest of the document would be read as the next answer
+    }
+    return document;
+}
+
 bool CupsPrinterSystem::cancelJob(const std::string& queue, int jobId) {
     beginCall();
     http_t* http = connection();

@@ -48,6 +48,12 @@ public:
 
     std::optional<std::vector<HistoryJob>> jobHistory() override;
 
+    // The bytes of the job's document while the scheduler still keeps it and lets this user read
+    // it; nothing otherwise, or for a document longer than `longest` bytes. lastOutcome() tells a
+    // refusal from no answer.
+    std::optional<std::vector<std::uint8_t>> jobDocument(const std::string& queue, int jobId,
+                                                         std::size_t longest);
+
     // Cancel-Job; true once the scheduler has cancelled the job.
     bool cancelJob(const std::string& queue, int jobId);
 

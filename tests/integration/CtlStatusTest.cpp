@@ -2,14 +2,17 @@
 // last received comes from the job history alone.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/ModelPrinter.h"
@@ -159,6 +162,47 @@ TEST_F(CtlStatus, IfChangedSendsExactlyWhereTheRecordDiffers) {
     EXPECT_EQ(cupsd.completedJobs("Quill-Same").size(), 1u);
     // Now every printer holds them.
     EXPECT_EQ(RunCtl({"status", "--all", "--expect", factoryFile}).exitCode, 0);
+}
+
+// While the scheduler keeps the document of the last completed job, --expect names the fields in
+// which it differs, unless the document is not the one the job's digest names; once the scheduler
+// removed it, the digest alone answers.
+TEST(CtlStatusDocument, NamesTheDifferingFieldsWhileTheSchedulerKeepsTheDocument) {
+    BMK_REQUIRE_PRIVATE_CUPSD();
+    CaptureListener printer;
+    ASSERT_TRUE(printer.listening());
+    QTemporaryDir dir;
+    const QString factoryFile = dir.filePath("factory.dat"), otherFile = dir.filePath("other.dat");
+    for (const auto& [path, image] :
+         {std::pair{factoryFile, settings::FactoryImage()}, std::pair{otherFile, With({{168, "9"}})}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(SettingsFileBytes(image)) > 0);
+    }
+    for (const bool keep : {true, false}) {
+        SCOPED_TRACE(keep ? "documents kept" : "documents removed");
+        PrivateCupsd cupsd;
+        ASSERT_TRUE(cupsd.start({keep ? "PreserveJobFiles Yes" : "PreserveJobFiles No"}))
+            << cupsd.lastError().toStdString();
+        ASSERT_TRUE(cupsd.addQueue("Quill-Other", QString::fromStdString(printer.deviceUri()),
+                                   PrivateCupsd::modelPpd()));
+        ASSERT_EQ(Send(otherFile, "Quill-Other"), 0);
+        const QStringList status = {"status", "--all", "--expect", factoryFile};
+        const Ctl json = RunCtl(status + QStringList{"--json"});
+        EXPECT_EQ(json.exitCode, 1);
+        ASSERT_EQ(JsonLines(json).size(), 1);
+        EXPECT_EQ(JsonLines(json).at(0)[QStringLiteral("differs")],
+                  keep ? QJsonValue(QJsonArray{"intakeTime"}) : QJsonValue());
+        EXPECT_TRUE(RunCtl(status).out.trimmed().endsWith(keep ? "differs: intakeTime" : " differs"));
+        if (!keep)
+            continue;
+        // The scheduler's copy changed behind the job's back: not trusted.
+        QFile kept(QFileInfo(cupsd.socketPath()).dir().filePath("spool/d00001-001"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadWrite) && kept.seek(100) && kept.write("x") == 1);
+        kept.close();
+        const Ctl changed = RunCtl(status + QStringList{"--json"});
+        EXPECT_TRUE(JsonLines(changed).at(0)[QStringLiteral("differs")].isNull());
+        EXPECT_TRUE(RunCtl(status).out.contains("not the one its record names"));
+    }
 }
 
 // A scheduler that hangs or is not there is reported within the bound; the one that answers still
