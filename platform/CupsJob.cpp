@@ -243,6 +243,9 @@ std::optional<std::vector<std::uint8_t>> QueryJobDocument(http_t* http, const st
     const bool refused = ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE;
     ippDelete(response);
     if (refused) {
+        if (httpGetState(http) != HTTP_STATE_WAITING) {
+            httpFlush(http);
+        }
         return std::nullopt;
     }
     std::vector<std::uint8_t> document;
