@@ -9,7 +9,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include "app/JobFollower.h"
 #include "app/PageTable.h"
+#include "app/PrinterSelectDialog.h"
 #include "help/HelpViewer.h"
 #include "pages/ParamPage.h"
 #include "pages/SelectPage.h"
@@ -26,6 +28,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       m_actions(CreateMainActions(this, PageCommands())),
       m_tabs(new QTabWidget(this)),
+      m_jobFollower(new JobFollower(this)),
       m_current(settings::FactoryImage()),
       m_fileBaseline(settings::FactoryImage()),
       m_printerBaseline(settings::FactoryImage()) {
@@ -56,6 +59,14 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_actions.about, &QAction::triggered, this, &MainWindow::about);
     for (int i = 0; i < m_actions.pages.size(); ++i)
         connect(m_actions.pages[i], &QAction::triggered, this, [this, i] { selectPage(i); });
+
+    // A send the spooler completed is what the chosen printer last received.
+    connect(m_jobFollower, &JobFollower::completed, this, [this](const QString& queue, qint64 at) {
+        if (queue != m_printerName)
+            return;
+        m_lastSent = LastSentText(at, m_followedFile);
+        showPrinter();
+    });
 
     m_helpPath = help::HelpFileIn(platform::ExecutableDirectory(), platform::UserLanguage());
     m_actions.helpContents->setEnabled(QFileInfo(m_helpPath).isFile());

@@ -9,6 +9,7 @@
 #include "ui/MainActions.h"
 
 class ElidedLabel;
+class JobFollower;
 class ParamPage;
 class QTabWidget;
 class SelectPage;
@@ -101,6 +102,8 @@ private:
     QString m_helpPath;
     QString m_printerName;
     QString m_lastSent;  // the chosen printer's, as the printer selection read it
+    JobFollower* m_jobFollower;
+    QString m_followedFile;  // the file the followed job carries; empty for settings never saved
     QString m_portName;
     QByteArray m_pendingFile;  // handed over while a dialog was open or before the window was up
     QString m_fileName;        // the settings file last opened or saved; empty for none

@@ -1,6 +1,7 @@
 // The commands that reach the printer or may lose work: send, printer switch, factory settings and
 // exit. Each asks before unsent or unsaved settings are lost.
 #include "app/BusyCursor.h"
+#include "app/JobFollower.h"
 #include "app/MainWindow.h"
 #include "app/PrinterSelectDialog.h"
 #include "pages/ParamPage.h"
@@ -42,14 +43,15 @@ void MainWindow::sendSettings() {
     storeAllPages(m_current);
     // Changed since the file was opened or saved, the settings are no longer that file's.
     const QString fileName = m_current == m_fileBaseline ? m_fileName : QString();
-    const bool sent = [&] {
+    const platform::JobSubmission submission = [&] {
         BusyCursor busy;
         return platform::SendSettingsJob(platform::CurrentPrinterSystem(), m_printerName.toStdString(),
-                                         {m_current.data(), m_current.size()}, fileName.toStdString())
-            .accepted();
+                                         {m_current.data(), m_current.size()}, fileName.toStdString());
     }();
     // Whatever the spooler's reason, the user hears the one message and chooses again.
-    if (sent) {
+    if (submission.accepted()) {
+        m_followedFile = fileName;
+        m_jobFollower->follow(m_printerName, submission.jobId);
         seams::messageBox(this, msg::Sent(), msg::Caption(), QMessageBox::Information);
         m_printerBaseline = m_current;
         m_actions.send->setEnabled(false);
@@ -103,6 +105,9 @@ void MainWindow::selectPrinter() {
         case PrinterSelectDialog::Outcome::Chosen:
             m_printerCount = dialog.printerCount();
             m_actions.printer->setEnabled(m_printerCount > 1);
+            // What another printer receives is not shown.
+            if (dialog.printerName() != m_printerName)
+                m_jobFollower->stop();
             m_printerName = dialog.printerName();
             m_portName = dialog.portName();
             m_lastSent = dialog.lastSent();

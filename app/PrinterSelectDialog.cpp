@@ -35,12 +35,8 @@ void DescribeLastSent(const platform::SettingsHistory* history, Row& row) {
     if (!history || !history->lastCompleted)
         return;
     const platform::HistoryJob& job = *history->lastCompleted;
-    const QString when = QDateTime::fromSecsSinceEpoch(job.completed)
-                             .toLocalTime()
-                             .toString(QStringLiteral("yyyy/MM/dd HH:mm"));
     row.lastSentFile = job.document ? QString::fromStdString(*job.document) : QString();
-    row.lastSent = msg::LastSent(
-        when, row.lastSentFile.isEmpty() ? msg::UnsavedSettings() : QFileInfo(row.lastSentFile).fileName());
+    row.lastSent = LastSentText(job.completed, row.lastSentFile);
 }
 
 // Case-insensitive first, exact order as the tie-break, as the list has always been sorted.
@@ -50,6 +46,12 @@ bool SortsBefore(const Row& a, const Row& b) {
 }
 
 }  // namespace
+
+QString LastSentText(qint64 completed, const QString& file) {
+    const QString when =
+        QDateTime::fromSecsSinceEpoch(completed).toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    return msg::LastSent(when, file.isEmpty() ? msg::UnsavedSettings() : QFileInfo(file).fileName());
+}
 
 PrinterSelectDialog::PrinterSelectDialog(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::PrinterSelectDialog>()) {

@@ -7,6 +7,10 @@
 
 class QTreeWidgetItem;
 
+// When a queue last completed a settings job (`completed`, seconds since 1970) and from which
+// file (empty for settings never saved), as the selection and the window's status bar show it.
+QString LastSentText(qint64 completed, const QString& file);
+
 namespace Ui {
 class PrinterSelectDialog;
 }

@@ -266,8 +266,8 @@ std::optional<std::vector<std::uint8_t>> QueryJobDocument(http_t* http, const st
 }
 
 JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId) {
-    static const std::array<const char*, 3> kWanted = {"job-state", "job-state-reasons",
-                                                       "job-printer-state-message"};
+    static const std::array<const char*, 4> kWanted = {"job-state", "job-state-reasons",
+                                                       "job-printer-state-message", "time-at-completed"};
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     AddPrinterUri(request, queue);
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
@@ -295,6 +295,9 @@ JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId) {
         const std::string message = Text(response, "job-printer-state-message");
         status = {state ? StateOf(ippGetInteger(state, 0)) : JobState::Unknown,
                   DescribeReasons(reasons, message), reasons, message};
+        if (ipp_attribute_t* completed = ippFindAttribute(response, "time-at-completed", IPP_TAG_INTEGER)) {
+            status.completed = ippGetInteger(completed, 0);
+        }
     }
     ippDelete(response);
     return status;

@@ -54,6 +54,7 @@ struct JobStatus {
     // The same reasons as the spooler's keywords (less "none"), and the message, each alone.
     std::vector<std::string> keywords{};
     std::string message{};
+    std::int64_t completed = 0;  // seconds since 1970 (UTC) when it completed; 0 when not known
 };
 
 // A job as the spooler's history keeps it, with the record it carries as it stands there (written

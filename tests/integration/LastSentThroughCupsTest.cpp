@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "app/MainWindow.h"
@@ -54,6 +55,9 @@ TEST(LastSentThroughCups, ASendShowsInTheSelectionAndInTheStatusBar) {
                    QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
     main.actions().send->trigger();
     ASSERT_TRUE(cupsd.waitForCompletedJobs("Quill", 1, 30000));
+    // The window follows its job: the status bar tells once it completed, before any new choice.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main.statusText(2).isEmpty(); }, 30000));
+    const QString followed = main.statusText(2);
 
     QString shown;
     user.driveDialog([&](QDialog& d) {
@@ -69,6 +73,7 @@ TEST(LastSentThroughCups, ASendShowsInTheSelectionAndInTheStatusBar) {
         << shown.toStdString();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("  office.dat"))) << shown.toStdString();
     EXPECT_EQ(main.statusText(2), QStringLiteral("最終受信： ") + shown);
+    EXPECT_EQ(followed, main.statusText(2)) << "as the history has it";
     platform::SetExecutableDirectoryForTesting(QString());
 }
 
