@@ -135,7 +135,8 @@ dpkg -L bmk540 | grep -vx '/\.' | sort >"$work/files.txt"
 
 for f in /usr/lib/bmk540/bmk540 /usr/lib/bmk540/bmk540.chm /usr/lib/bmk540/bmk540-en.chm /usr/lib/bmk540/bmk540-capture /usr/bin/bmk540ctl \
          /usr/share/applications/bmk540.desktop /usr/share/mime/packages/bmk540.xml /usr/share/ppd/bmk540/bmk540.ppd \
-         /usr/share/man/man1/bmk540.1.gz /usr/share/man/man1/bmk540ctl.1.gz /usr/share/doc/bmk540/copyright; do
+         /usr/share/man/man1/bmk540.1.gz /usr/share/man/man1/bmk540ctl.1.gz /usr/share/doc/bmk540/copyright \
+         /usr/share/bmk540/translations/bmk540_en.qm; do
   [ -s "$f" ] || fail "not installed: $f"
 done
 for size in 16 24 32 48 64 128 256; do
@@ -161,6 +162,12 @@ for page in bmk540 bmk540ctl; do
 done
 bmk540ctl --version >/dev/null || fail "the installed bmk540ctl does not run"
 bmk540 --version >/dev/null || fail "the installed bmk540 does not answer --version"
+# The English texts are found from /usr/bin: under an English locale show has no Japanese left.
+bmk540ctl factory -o "$work/words.dat" >/dev/null
+LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 bmk540ctl show "$work/words.dat" >"$work/show-en.txt"
+perl -CSD -ne 'exit 1 if /[\x{3000}-\x{30FF}\x{4E00}-\x{9FFF}\x{FF00}-\x{FFEF}]/' "$work/show-en.txt" ||
+  fail "bmk540ctl show under LANG=en_US.UTF-8 still shows Japanese: the English texts were not found"
+echo "ok: the installed bmk540ctl speaks English under an English locale"
 
 # --- The settings file's type ---------------------------------------------------------------
 # The shared-mime-info and desktop triggers have run: a saved settings file is known by its
