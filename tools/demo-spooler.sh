@@ -5,6 +5,8 @@
 #
 # usage: tools/demo-spooler.sh CAPTURE-PROGRAM PPD COMMAND [ARGS...]
 # The capture files land in $BMK_CAPTURE_DIR (default: a directory printed at start).
+# BMK_DEMO_SECOND_QUEUE=1 adds a second queue of the model, whose device nothing answers, so that
+# bmk540 opens its printer selection at start.
 set -euo pipefail
 [ $# -ge 3 ] || { echo "usage: $0 CAPTURE-PROGRAM PPD COMMAND [ARGS...]" >&2; exit 2; }
 capture=$1; ppd=$2; shift 2
@@ -71,6 +73,10 @@ done
 lpstat -r >/dev/null 2>&1 || { echo "demo spooler did not start; see $dir/log/error_log" >&2; exit 1; }
 lpadmin -p Quillstrike-Demo -E -v "socket://127.0.0.1:$port" -P "$ppd"
 echo "demo spooler: queue Quillstrike-Demo -> bmk540-capture on port $port; jobs saved in $capture_dir"
+if [ -n "${BMK_DEMO_SECOND_QUEUE:-}" ]; then
+  lpadmin -p Quillstrike-Second -E -v "socket://127.0.0.1:9" -P "$ppd"
+  echo "demo spooler: queue Quillstrike-Second, which receives nothing"
+fi
 
 set +e
 "$@"

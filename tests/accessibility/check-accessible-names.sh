@@ -25,13 +25,12 @@ case "${BMK_A11Y_STAGE:-}" in
       dbus-run-session -- "$0" "$bmk540" "$capture" "$ppd" "$@"
     ;;
   bus)
-    exec env BMK_A11Y_STAGE=spooler "$repo/tools/demo-spooler.sh" "$capture" "$ppd" \
+    exec env BMK_A11Y_STAGE=spooler BMK_DEMO_SECOND_QUEUE=1 "$repo/tools/demo-spooler.sh" "$capture" "$ppd" \
       "$0" "$bmk540" "$capture" "$ppd" "$@" 2> >(grep -v "Printer drivers are deprecated" >&2)
     ;;
 esac
 
 . "$repo/tools/x11-session.sh"
-lpadmin -p Quillstrike-Second -E -v "socket://127.0.0.1:9" -P "$ppd" 2>/dev/null
 dir=$(mktemp -d)
 chmod 700 "$dir"
 # The real platform, not the tests' offscreen one; a runtime directory of its own for the
