@@ -1,7 +1,9 @@
-// Every text of every form is shown whole: each label, button and group box gets at least the
-// size its text asks for (one line unless the label wraps on purpose), and no parent cuts it
-// off. The suite runs once more at twice the scale.
+// Every text of every form is shown whole, in Japanese and in the longer English: each label,
+// button, group box and drop-down list gets at least the size its text (a list: its longest item)
+// asks for (one line unless the label wraps on purpose), and no parent cuts it off. The suite runs
+// once more at twice the scale.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
@@ -11,6 +13,7 @@
 #include "app/AboutDialog.h"
 #include "app/PrinterSelectDialog.h"
 #include "pages/FormatSettingsDialog.h"
+#include "platform/Translations.h"
 #include "tests/app/MainWindowFixture.h"
 #include "ui/ElidedLabel.h"
 
@@ -33,7 +36,7 @@ void ExpectTextsFit(QWidget* form) {
         // Elided labels shorten on purpose; arrow and toolbar buttons carry no text.
         const bool text = (qobject_cast<QLabel*>(w) && !qobject_cast<ElidedLabel*>(w)) ||
                           (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QToolButton*>(w)) ||
-                          qobject_cast<QGroupBox*>(w);
+                          qobject_cast<QGroupBox*>(w) || qobject_cast<QComboBox*>(w);
         if (!text || !w->isVisibleTo(form))
             continue;
         auto* label = qobject_cast<QLabel*>(w);
@@ -52,9 +55,14 @@ void ExpectTextsFit(QWidget* form) {
     }
 }
 
-class FormsFit : public MainWindowTest {};
+using platform::Language;
 
-TEST_F(FormsFit, MainWindowWithEachPage) {
+class FormsFit : public MainWindowTest, public ::testing::WithParamInterface<Language> {
+protected:
+    const platform::Translations translations{GetParam()};
+};
+
+TEST_P(FormsFit, MainWindowWithEachPage) {
     StartMainWindow();
     QTabBar* tabs = main->tabs()->tabBar();
     EXPECT_GE(tabs->width(), tabs->sizeHint().width());
@@ -65,7 +73,7 @@ TEST_F(FormsFit, MainWindowWithEachPage) {
     }
 }
 
-TEST_F(FormsFit, FormatSettingsDialogWithAndWithoutMargins) {
+TEST_P(FormsFit, FormatSettingsDialogWithAndWithoutMargins) {
     for (int format : {0, 1}) {
         settings::FormatBlocks blocks;
         settings::FormatValues values;
@@ -75,7 +83,7 @@ TEST_F(FormsFit, FormatSettingsDialogWithAndWithoutMargins) {
     }
 }
 
-TEST_F(FormsFit, PrinterSelectionAndAbout) {
+TEST_P(FormsFit, PrinterSelectionAndAbout) {
     PrinterSelectDialog printers;
     testing_support::ShowAndActivate(&printers);
     ExpectTextsFit(&printers);
@@ -83,5 +91,10 @@ TEST_F(FormsFit, PrinterSelectionAndAbout) {
     testing_support::ShowAndActivate(&about);
     ExpectTextsFit(&about);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, FormsFit, ::testing::Values(Language::Japanese, Language::English),
+                         [](const auto& info) {
+                             return info.param == Language::English ? "English" : "Japanese";
+                         });
 
 }  // namespace
