@@ -2,7 +2,9 @@
 # Takes the pictures in docs/ on a virtual X server, against the demo spooler: the main window and
 # the format settings dialog at 1x (screenshot.png, format-dialog.png) and at QT_SCALE_FACTOR=2
 # (screenshot-2x.png, format-dialog-2x.png), and the help window that Help -> Contents (F1) opens
-# on the built bmk540.chm (help-window.png). BMK_BUILD_DIR chooses the build directory (default: build).
+# on the built bmk540.chm (help-window.png), all in Japanese; and the main window in English at 1x
+# and 2x (screenshot-en.png, screenshot-en-2x.png). BMK_BUILD_DIR chooses the build directory
+# (default: build).
 #
 # tools/screenshot.sh --every DIR takes, in the language of LANG and at 1x and 2x under openbox,
 # every window to look at into DIR instead: the printer selection, each page, the format dialog
@@ -29,16 +31,20 @@ shoot() {
   echo "wrote docs/$2"
 }
 
-# One run of the program at a scale: the main window, the format dialog and, at 1x, the help window.
+# One run of the program at a scale, in Japanese: the main window, the format dialog and, at 1x,
+# the help window; in English (a third argument): the main window alone.
 pictures() {
-  local scale=$1 suffix=$2 dir log spooler window dialog help
+  local scale=$1 suffix=$2 english=${3:-} lang dir log spooler window dialog help
   dir=$(mktemp -d)
   log=$dir/spooler.log
   # bmk540 runs once per user: a private temporary directory keeps a copy already open elsewhere
   # from taking this start over.
   mkdir "$dir/tmp"
-  BMK_CAPTURE_DIR=$dir TMPDIR=$dir/tmp QT_SCALE_FACTOR=$scale \
-    tools/demo-spooler.sh "$build/bin/bmk540-capture" res/ppd/bmk540.ppd "$build/bin/bmk540" >"$log" 2>&1 &
+  # The language is the locale's: Japanese for C, whatever the caller's own.
+  lang=C.UTF-8
+  [ -n "$english" ] && lang=en_US.UTF-8
+  env -u LC_ALL -u LC_MESSAGES -u LANGUAGE BMK_CAPTURE_DIR="$dir" TMPDIR="$dir/tmp" QT_SCALE_FACTOR="$scale" \
+    LANG=$lang tools/demo-spooler.sh "$build/bin/bmk540-capture" res/ppd/bmk540.ppd "$build/bin/bmk540" >"$log" 2>&1 &
   spooler=$!
   # On any failure, the program and the spooler go too.
   trap "stop_tree $spooler; rm -rf '$dir'" EXIT
@@ -49,12 +55,14 @@ pictures() {
   shoot "$window" "screenshot$suffix.png"
 
   # The function select page's button opens the format dialog.
-  xdotool windowfocus --sync "$window"
-  xdotool key ctrl+k alt+d
-  dialog=$(wait_for_window "書式の設定" 30) || { cat "$log" >&2; exit 1; }
-  wait_for_paint "$dialog" 30 || exit 1
-  shoot "$dialog" "format-dialog$suffix.png"
-  xdotool windowfocus --sync "$dialog" key Escape
+  if [ -z "$english" ]; then
+    xdotool windowfocus --sync "$window"
+    xdotool key ctrl+k alt+d
+    dialog=$(wait_for_window "書式の設定" 30) || { cat "$log" >&2; exit 1; }
+    wait_for_paint "$dialog" 30 || exit 1
+    shoot "$dialog" "format-dialog$suffix.png"
+    xdotool windowfocus --sync "$dialog" key Escape
+  fi
 
   if [ -z "$suffix" ]; then
     xdotool windowfocus --sync "$window"
@@ -75,7 +83,7 @@ pictures() {
 # The mnemonics the walk through every window types, in the language it runs in.
 case "${LANG:-C}" in
   ja* | C | C.* | POSIX | "") format_list=alt+s format_button=alt+d help_menu=alt+h about=a cut_sheet=alt+c ;;
-  *) format_list=alt+s format_button=alt+d help_menu=alt+h about=a cut_sheet=alt+c ;;
+  *) format_list=alt+s format_button=alt+t help_menu=alt+h about=a cut_sheet=alt+c ;;
 esac
 
 # Prints the first visible window of bmk540 that is none of the given ones, waiting up to 30 s.
@@ -176,3 +184,5 @@ if [ "${1:-}" = "--every" ]; then
 fi
 pictures 1 ""
 pictures 2 "-2x"
+pictures 1 "-en" english
+pictures 2 "-en-2x" english
