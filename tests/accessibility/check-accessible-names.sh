@@ -20,7 +20,14 @@ case "${BMK_A11Y_STAGE:-}" in
   "")
     # xvfb-run and dbus-run-session stop their server and bus however the check ends.
     display=(-a)
-    [ -n "${BMK_TEST_DISPLAY:-}" ] && display=(-n "$BMK_TEST_DISPLAY")
+    if [ -n "${BMK_TEST_DISPLAY:-}" ]; then
+      display=(-n "$BMK_TEST_DISPLAY")
+      # The server of a check just ended may still be going.
+      for _ in $(seq 50); do
+        [ -e "/tmp/.X$BMK_TEST_DISPLAY-lock" ] || break
+        sleep 0.2
+      done
+    fi
     exec env BMK_A11Y_STAGE=bus xvfb-run "${display[@]}" -s "-screen 0 1280x1024x24" \
       dbus-run-session -- "$0" "$bmk540" "$capture" "$ppd" "$@"
     ;;
