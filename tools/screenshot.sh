@@ -170,9 +170,9 @@ export BMK_CAPTURE_DIR
 if [ "${1:-}" = "--every" ]; then
   every=${2:?usage: $0 --every DIR}
   mkdir -p "$every"
+  # openbox ends with the X server should a picture fail.
   openbox --sm-disable >/dev/null 2>&1 &
   wm=$!
-  trap "kill $wm" EXIT
   deadline=$((SECONDS + 30))
   until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
     [ "$SECONDS" -lt "$deadline" ] || { echo "openbox did not start" >&2; exit 1; }
@@ -180,6 +180,7 @@ if [ "${1:-}" = "--every" ]; then
   done
   every_window 1 ""
   every_window 2 "-2x"
+  kill "$wm"
   exit 0
 fi
 pictures 1 ""
