@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
         return cli::kUsageError;
     // The window's texts, and Qt's own (はい / いいえ / キャンセル), in the user's language.
     const platform::Translations translations(platform::UserLanguage());
+    if (!translations.found())
+        std::fprintf(stderr, "%s: the English texts (bmk540_en.qm) were not found; they stay Japanese\n",
+                     qPrintable(QCoreApplication::applicationName()));
     // One instance per user and session: a second start brings the running one forward and hands
     // it the file to open.
     platform::SingleInstance instance(QCoreApplication::applicationName());

@@ -43,6 +43,9 @@ int main(int argc, char** argv) {
     // The panel's words and labels follow the user's language; the command's own messages, and
     // Qt's beside them, are English.
     const platform::Translations translations(platform::UserLanguage(), platform::QtTexts::English);
+    if (!translations.found())
+        ctl::Error(
+            QStringLiteral("warning: the English texts (bmk540_en.qm) were not found; they stay Japanese"));
 
     // File names are bytes: taken from argv as they are, not as Qt decodes them.
     QStringList arguments;

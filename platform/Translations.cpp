@@ -33,15 +33,14 @@ std::unique_ptr<QTranslator> EnglishTranslator() {
 
 Translations::Translations(Language language, QtTexts qtTexts) {
     if (language == Language::English)
-        m_complete = install(EnglishTranslator());
-    // Qt's own texts are English; for Japanese its translation (はい / いいえ / キャンセル).
+        m_found = install(EnglishTranslator());
+    // Qt's own texts are English; for Japanese its translation (はい / いいえ / キャンセル), which
+    // leaves them English where it is not installed.
     if (language == Language::Japanese && qtTexts == QtTexts::Follow) {
         auto qt = std::make_unique<QTranslator>();
         if (qt->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            m_complete = install(std::move(qt));
-        else
-            m_complete = false;
+            install(std::move(qt));
     }
 }
 

@@ -24,14 +24,14 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // False when a translation the language needs was not found; its texts then stay Japanese.
-    bool complete() const { return m_complete; }
+    // False when our translation for the language was not found; the texts then stay Japanese.
+    bool found() const { return m_found; }
 
 private:
     bool install(std::unique_ptr<QTranslator> translator);
 
     std::vector<std::unique_ptr<QTranslator>> m_installed;
-    bool m_complete = true;
+    bool m_found = true;
 };
 
 // A text settings/ marks for translation (BMK_TR), under the marker's context.

@@ -89,7 +89,7 @@ void ExpectNoJapanese(const QStringList& texts, const char* where) {
 
 class EnglishTexts : public MainWindowTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_english.complete()) << "bmk540_en.qm not found"; }
+    void SetUp() override { ASSERT_TRUE(m_english.found()) << "bmk540_en.qm not found"; }
 
     platform::Translations m_english{platform::Language::English};
 };
