@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <optional>
 #ifdef _WIN32
 #include <QLocale>
 #include <QString>
@@ -11,21 +12,18 @@ namespace platform {
 
 namespace {
 
-enum class Named { None, Japanese, English, Other };
-
-// "ja_JP.UTF-8", "ja", "en_GB@euro": only the language part counts.
-Named LanguageOf(const QByteArray& name) {
+// The language of ours that a name such as "ja_JP.UTF-8", "en" or "en-GB" asks for; none for
+// every other language.
+std::optional<Language> TextsFor(const QByteArray& name) {
     qsizetype end = 0;
     while (end < name.size() && name[end] != '_' && name[end] != '.' && name[end] != '@' && name[end] != '-')
         ++end;
     const QByteArray language = name.left(end).toLower();
-    if (language.isEmpty())
-        return Named::None;
     if (language == "ja")
-        return Named::Japanese;
+        return Language::Japanese;
     if (language == "en")
-        return Named::English;
-    return Named::Other;
+        return Language::English;
+    return std::nullopt;
 }
 
 #ifndef _WIN32
@@ -50,9 +48,8 @@ Language UserLanguage() {
 #ifdef _WIN32
     // The display languages in the user's order; the first we have texts in decides.
     for (const QString& name : QLocale::system().uiLanguages()) {
-        const Named language = LanguageOf(name.toLatin1());
-        if (language == Named::Japanese || language == Named::English)
-            return language == Named::Japanese ? Language::Japanese : Language::English;
+        if (const std::optional<Language> language = TextsFor(name.toLatin1()))
+            return *language;
     }
     return Language::English;
 #else
@@ -62,13 +59,10 @@ Language UserLanguage() {
     // LANGUAGE lists languages in the user's order; the first we have texts in decides, and when
     // it names none of them the locale does.
     for (const QByteArray& entry : qgetenv("LANGUAGE").split(':')) {
-        const Named language = LanguageOf(entry);
-        if (language == Named::Japanese)
-            return Language::Japanese;
-        if (language == Named::English)
-            return Language::English;
+        if (const std::optional<Language> language = TextsFor(entry))
+            return *language;
     }
-    return LanguageOf(locale) == Named::Japanese ? Language::Japanese : Language::English;
+    return TextsFor(locale).value_or(Language::English);
 #endif
 }
 
