@@ -8,6 +8,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -16,8 +17,18 @@
 namespace platform {
 
 namespace {
-// With a deadline, how often a request that waits looks at the clock.
-constexpr double kDeadlineTickSeconds = 0.1;
+// The shortest wait handed to CUPS, so that a deadline just ahead is not taken for none.
+constexpr double kShortestWaitSeconds = 0.01;
+// With a deadline, how often the wait for an answer looks at the clock and the flag.
+constexpr std::chrono::milliseconds kAnswerTick{100};
+// cupsDoRequest's tries: once more after the scheduler asked for authentication or encryption.
+constexpr int kRequestTries = 3;
+
+// The seconds from now to the time, at least the shortest wait.
+double SecondsUntil(std::chrono::steady_clock::time_point time) {
+    const std::chrono::duration<double> left = time - std::chrono::steady_clock::now();
+    return std::max(left.count(), kShortestWaitSeconds);
+}
 
 bool ParsePort(const std::string& text, int& port) {
     int value = 0;
@@ -142,18 +153,72 @@ CupsConnection::CupsConnection(const CupsServer& server, int connectTimeoutMs) :
 void CupsConnection::giveUpAt(std::chrono::steady_clock::time_point deadline) {
     m_deadline = deadline;
     if (m_http) {
-        httpSetTimeout(m_http, kDeadlineTickSeconds, &CupsConnection::KeepWaiting, this);
+        // CUPS waits this long for each piece of an answer without asking the callback (the body
+        // of an IPP answer), so it is the whole time left: a shorter wait takes a scheduler that
+        // pauses between the header and the body of its answer for one that gave none.
+        httpSetTimeout(m_http, SecondsUntil(deadline), &CupsConnection::KeepWaiting, this);
     }
 }
 
 int CupsConnection::KeepWaiting(http_t*, void* data) {
     auto* connection = static_cast<CupsConnection*>(data);
     const bool abandoned = connection->m_abandon && connection->m_abandon->load();
-    if (abandoned || std::chrono::steady_clock::now() >= connection->m_deadline) {
+    if (abandoned || std::chrono::steady_clock::now() >= *connection->m_deadline) {
         connection->m_gaveUp = true;
         return 0;
     }
     return 1;
+}
+
+bool CupsConnection::awaitAnswer() {
+    if (!m_deadline) {
+        return true;
+    }
+    using std::chrono::milliseconds;
+    while (httpGetReady(m_http) == 0) {
+        const auto left = *m_deadline - std::chrono::steady_clock::now();
+        if ((m_abandon && m_abandon->load()) || left <= left.zero()) {
+            m_gaveUp = true;
+            return false;
+        }
+        const auto tick = std::min(kAnswerTick, std::chrono::ceil<milliseconds>(left));
+        pollfd descriptor{httpGetFd(m_http), POLLIN, 0};
+        if (poll(&descriptor, 1, static_cast<int>(tick.count())) > 0) {
+            break;
+        }
+    }
+    giveUpAt(*m_deadline);  // what of the time is left, for the rest of the answer
+    return true;
+}
+
+ipp_t* CupsConnection::response(const std::string& resource) {
+    // (CUPS takes no connection for its default one.)
+    return m_http && awaitAnswer() ? cupsGetResponse(m_http, resource.c_str()) : nullptr;
+}
+
+ipp_t* CupsConnection::exchange(ipp_t* request, const std::string& resource) {
+    // As cupsDoRequest does it, with the wait for the answer of our own.
+    ipp_t* answer = nullptr;
+    for (int tries = 0; m_http && !answer && tries < kRequestTries; ++tries) {
+        http_status_t status = cupsSendRequest(m_http, request, resource.c_str(), ippLength(request));
+        if (status == HTTP_STATUS_CONTINUE || status == HTTP_STATUS_OK) {
+            answer = response(resource);
+            if (m_gaveUp) {
+                break;
+            }
+            status = httpGetStatus(m_http);
+        }
+        if (status == HTTP_STATUS_ERROR ||
+            (status >= HTTP_STATUS_BAD_REQUEST && status != HTTP_STATUS_UNAUTHORIZED &&
+             status != HTTP_STATUS_UPGRADE_REQUIRED)) {
+            break;
+        }
+        if (httpGetState(m_http) != HTTP_STATE_WAITING) {
+            httpFlush(m_http);
+        }
+    }
+    ippDelete(request);
+    return answer;
 }
 
 CupsConnection::~CupsConnection() {

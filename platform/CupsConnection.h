@@ -52,19 +52,26 @@ public:
     const CupsServer& server() const { return m_server; }
     // From now on every request gives up at this time instead of after the usual timeout.
     void giveUpAt(std::chrono::steady_clock::time_point deadline);
+    // cupsDoRequest (it takes the request) and cupsGetResponse on this connection. With a time to
+    // give up at, the wait for an answer to begin looks at the clock and the flag often, and the
+    // answer, once begun, has the time left to come in full; nothing when it gave up.
+    ipp_t* exchange(ipp_t* request, const std::string& resource);
+    ipp_t* response(const std::string& resource);
     // The scheduler closed its end (idle too long, or gone): nothing more can be sent.
     bool closedByServer() const;
-    // From now on a request that waits gives up as soon as the flag is set.
+    // From now on a request waiting for its answer gives up as soon as the flag is set.
     void abandonWhen(const std::atomic<bool>* flag) { m_abandon = flag; }
     // A request gave up waiting for the scheduler's answer since this connection was made.
     bool gaveUp() const { return m_gaveUp; }
 
 private:
     static int KeepWaiting(http_t* http, void* connection);
+    // Until the scheduler begins its answer; false when the time ran out or the flag was set.
+    bool awaitAnswer();
 
     CupsServer m_server;
     http_t* m_http = nullptr;
-    std::chrono::steady_clock::time_point m_deadline;
+    std::optional<std::chrono::steady_clock::time_point> m_deadline;
     const std::atomic<bool>* m_abandon = nullptr;
     bool m_gaveUp = false;
 };

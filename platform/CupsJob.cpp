@@ -53,8 +53,8 @@ JobState StateOf(int state) {
 // details and, on a connection to a scheduler other than cupsServer()'s, sends the job to the
 // device URI instead, which the scheduler does not know.)
 // 0 when no job was created; `answered` false when no answer came at all.
-int CreateJob(http_t* http, const std::string& queue, const std::string& title, const JobRecord& record,
-              bool& answered) {
+int CreateJob(CupsConnection& connection, const std::string& queue, const std::string& title,
+              const JobRecord& record, bool& answered) {
     ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
     AddPrinterUri(request, queue);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
@@ -64,7 +64,7 @@ int CreateJob(http_t* http, const std::string& queue, const std::string& title, 
     if (!record.sha256.empty()) {
         ippAddString(request, IPP_TAG_JOB, IPP_TAG_TEXT, kDigestAttribute, nullptr, record.sha256.c_str());
     }
-    ipp_t* response = cupsDoRequest(http, request, ("/printers/" + queue).c_str());
+    ipp_t* response = connection.exchange(request, "/printers/" + queue);
     answered = response != nullptr;
     ipp_attribute_t* id = response ? ippFindAttribute(response, "job-id", IPP_TAG_INTEGER) : nullptr;
     const int jobId =
@@ -80,7 +80,8 @@ std::string LastCupsError() {
     return text && *text ? text : ippErrorString(cupsLastError());
 }
 
-std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue, bool* answered) {
+std::optional<std::string> QueueRefusal(CupsConnection& connection, const std::string& queue,
+                                        bool* answered) {
     static const std::array<const char*, 2> kWanted = {"printer-name", "printer-is-accepting-jobs"};
     if (queue.empty()) {
         return "no such queue";
@@ -88,7 +89,7 @@ std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue, 
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     AddPrinterUri(request, queue);
     AddRequested(request, kWanted);
-    ipp_t* response = cupsDoRequest(http, request, "/");
+    ipp_t* response = connection.exchange(request, "/");
     if (answered) {
         *answered = response != nullptr;
     }
@@ -111,14 +112,15 @@ std::optional<std::string> QueueRefusal(http_t* http, const std::string& queue, 
     return refusal;
 }
 
-JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::string& title,
+JobSubmission SubmitRawJob(CupsConnection& connection, const std::string& queue, const std::string& title,
                            std::span<const std::uint8_t> document, const JobRecord& record, int& created) {
     bool answered = false;
-    created = CreateJob(http, queue, title, record, answered);
+    created = CreateJob(connection, queue, title, record, answered);
     if (created <= 0) {
         created = 0;
         return {0, LastCupsError(), !answered};
     }
+    http_t* http = connection.http();
     const char* documentName = record.document.empty() ? nullptr : record.document.c_str();
     if (cupsStartDocument(http, queue.c_str(), created, documentName, CUPS_FORMAT_RAW, 1) !=
         HTTP_STATUS_CONTINUE) {
@@ -129,13 +131,24 @@ JobSubmission SubmitRawJob(http_t* http, const std::string& queue, const std::st
         return {0, LastCupsError()};
     }
     // Not cupsFinishDocument: it says "Success" when no answer came at all.
-    ipp_t* response = cupsGetResponse(http, ("/printers/" + queue).c_str());
+    ipp_t* response = connection.response("/printers/" + queue);
     const bool taken = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     ippDelete(response);
     if (!taken) {
         return {0, LastCupsError()};
     }
     return {created, {}};
+}
+
+bool CancelJob(CupsConnection& connection, const std::string& queue, int jobId) {
+    ipp_t* request = ippNewRequest(IPP_OP_CANCEL_JOB);
+    AddPrinterUri(request, queue);
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* response = connection.exchange(request, "/jobs/");
+    const bool cancelled = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    ippDelete(response);
+    return cancelled;
 }
 
 namespace {
@@ -160,7 +173,7 @@ std::optional<std::string> OptionalText(ipp_attribute_t* attribute) {
 
 }  // namespace
 
-std::optional<std::vector<HistoryJob>> QueryJobHistory(http_t* http) {
+std::optional<std::vector<HistoryJob>> QueryJobHistory(CupsConnection& connection) {
     static const std::array<const char*, 8> kWanted = {"job-id",
                                                        "job-printer-uri",
                                                        "job-state",
@@ -174,7 +187,7 @@ std::optional<std::vector<HistoryJob>> QueryJobHistory(http_t* http) {
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
     AddRequested(request, kWanted);
-    ipp_t* response = cupsDoRequest(http, request, "/");
+    ipp_t* response = connection.exchange(request, "/");
     if (!response || ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE) {
         ippDelete(response);
         return std::nullopt;
@@ -221,8 +234,10 @@ std::optional<std::vector<HistoryJob>> QueryJobHistory(http_t* http) {
     return jobs;
 }
 
-std::optional<std::vector<std::uint8_t>> QueryJobDocument(http_t* http, const std::string& queue, int jobId,
+std::optional<std::vector<std::uint8_t>> QueryJobDocument(CupsConnection& connection,
+                                                          const std::string& queue, int jobId,
                                                           std::size_t longest, bool& answered, bool& whole) {
+    http_t* http = connection.http();
     answered = true;
     whole = true;
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_DOCUMENT);
@@ -234,10 +249,12 @@ std::optional<std::vector<std::uint8_t>> QueryJobDocument(http_t* http, const st
     const http_status_t sent = cupsSendRequest(http, request, "/", 0);
     ippDelete(request);
     ipp_t* response =
-        sent == HTTP_STATUS_CONTINUE || sent == HTTP_STATUS_OK ? cupsGetResponse(http, "/") : nullptr;
+        sent == HTTP_STATUS_CONTINUE || sent == HTTP_STATUS_OK ? connection.response("/") : nullptr;
     if (!response) {
-        answered = httpGetStatus(http) != HTTP_STATUS_ERROR;
-        httpFlush(http);
+        answered = !connection.gaveUp() && httpGetStatus(http) != HTTP_STATUS_ERROR;
+        if (answered) {
+            httpFlush(http);
+        }
         return std::nullopt;
     }
     const bool refused = ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE;
@@ -265,14 +282,14 @@ std::optional<std::vector<std::uint8_t>> QueryJobDocument(http_t* http, const st
     return document;
 }
 
-JobStatus QueryJobStatus(http_t* http, const std::string& queue, int jobId) {
+JobStatus QueryJobStatus(CupsConnection& connection, const std::string& queue, int jobId) {
     static const std::array<const char*, 4> kWanted = {"job-state", "job-state-reasons",
                                                        "job-printer-state-message", "time-at-completed"};
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     AddPrinterUri(request, queue);
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
     AddRequested(request, kWanted);
-    ipp_t* response = cupsDoRequest(http, request, "/");
+    ipp_t* response = connection.exchange(request, "/");
     if (!response) {
         return {JobState::Unknown, LastCupsError()};
     }

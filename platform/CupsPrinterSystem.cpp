@@ -91,7 +91,7 @@ http_t* CupsPrinterSystem::connection() {
 std::optional<std::vector<PrinterQueue>> CupsPrinterSystem::queues() {
     beginCall();
     http_t* http = connection();
-    const auto found = http ? QueryCupsQueues(http) : std::nullopt;
+    const auto found = http ? QueryCupsQueues(*m_connection) : std::nullopt;
     endCall(!found && cupsLastError() == IPP_STATUS_OK);
     if (!found) {
         return std::nullopt;
@@ -125,19 +125,18 @@ JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const st
         return {0, Unreachable(m_connection->server())};
     }
     bool answered = true;
-    if (std::optional<std::string> refusal = QueueRefusal(http, queue, &answered)) {
+    if (std::optional<std::string> refusal = QueueRefusal(*m_connection, queue, &answered)) {
         m_noAnswer = !answered;
         return {0, *refusal};
     }
     int created = 0;
-    JobSubmission submission = SubmitRawJob(http, queue, title, document, record, created);
+    JobSubmission submission = SubmitRawJob(*m_connection, queue, title, document, record, created);
     if (!submission.accepted() && created > 0) {
         // The connection stopped in the middle of the document; a job that lost part of its
         // document must never reach the printer.
         const bool gaveUp = m_connection->gaveUp();
         m_connection.reset();
-        http_t* canceller = connection();
-        if (!canceller || cupsCancelJob2(canceller, queue.c_str(), created, 0) != IPP_STATUS_OK) {
+        if (!connection() || !CancelJob(*m_connection, queue, created)) {
             submission.mayBeQueued = true;
             submission.createdJobId = created;
         }
@@ -152,7 +151,7 @@ JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const st
 JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {
     beginCall();
     http_t* http = connection();
-    JobStatus status = http ? QueryJobStatus(http, queue, jobId)
+    JobStatus status = http ? QueryJobStatus(*m_connection, queue, jobId)
                             : JobStatus{JobState::Unknown, Unreachable(m_connection->server())};
     endCall(status.state == JobState::Unknown && cupsLastError() == IPP_STATUS_OK);
     return status;
@@ -161,7 +160,7 @@ JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {
 std::optional<std::vector<HistoryJob>> CupsPrinterSystem::jobHistory() {
     beginCall();
     http_t* http = connection();
-    std::optional<std::vector<HistoryJob>> jobs = http ? QueryJobHistory(http) : std::nullopt;
+    std::optional<std::vector<HistoryJob>> jobs = http ? QueryJobHistory(*m_connection) : std::nullopt;
     endCall(!jobs && cupsLastError() == IPP_STATUS_OK);
     return jobs;
 }
@@ -172,7 +171,7 @@ std::optional<std::vector<std::uint8_t>> CupsPrinterSystem::jobDocument(const st
     http_t* http = connection();
     bool answered = http != nullptr, whole = true;
     std::optional<std::vector<std::uint8_t>> document =
-        http ? QueryJobDocument(http, queue, jobId, longest, answered, whole) : std::nullopt;
+        http ? QueryJobDocument(*m_connection, queue, jobId, longest, answered, whole) : std::nullopt;
     endCall(!answered);
     if (!whole) {
         m_connection.reset();  // the rest of the document would be read as the next answer
@@ -183,7 +182,7 @@ std::optional<std::vector<std::uint8_t>> CupsPrinterSystem::jobDocument(const st
 bool CupsPrinterSystem::cancelJob(const std::string& queue, int jobId) {
     beginCall();
     http_t* http = connection();
-    const bool cancelled = http && cupsCancelJob2(http, queue.c_str(), jobId, 0) == IPP_STATUS_OK;
+    const bool cancelled = http && CancelJob(*m_connection, queue, jobId);
     endCall(!cancelled && cupsLastError() == IPP_STATUS_OK);
     return cancelled;
 }

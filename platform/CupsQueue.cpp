@@ -139,7 +139,7 @@ std::string DescribeReasons(const std::vector<std::string>& reasons, const std::
     return text;
 }
 
-std::optional<std::vector<CupsQueue>> QueryCupsQueues(http_t* http) {
+std::optional<std::vector<CupsQueue>> QueryCupsQueues(CupsConnection& connection) {
     static const std::array<const char*, 10> kWanted = {
         "printer-name",          "device-uri",   "printer-make-and-model",    "printer-uri-supported",
         "printer-state",         "printer-type", "printer-is-accepting-jobs", "printer-state-reasons",
@@ -147,7 +147,7 @@ std::optional<std::vector<CupsQueue>> QueryCupsQueues(http_t* http) {
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   static_cast<int>(kWanted.size()), nullptr, kWanted.data());
-    ipp_t* response = cupsDoRequest(http, request, "/");
+    ipp_t* response = connection.exchange(request, "/");
     if (!response) {
         return std::nullopt;
     }

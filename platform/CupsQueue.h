@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/CupsConnection.h"
 #include "platform/PrinterSystem.h"
 
 namespace platform {
@@ -38,6 +39,6 @@ struct CupsQueue {
 std::string DescribeReasons(const std::vector<std::string>& reasons, const std::string& message);
 
 // One CUPS-Get-Printers request; nothing when the scheduler cannot be asked.
-std::optional<std::vector<CupsQueue>> QueryCupsQueues(http_t* http);
+std::optional<std::vector<CupsQueue>> QueryCupsQueues(CupsConnection& connection);
 
 }  // namespace platform

@@ -179,6 +179,24 @@ TEST_F(CtlResults, AFrozenSchedulerHoldsNoRunPastItsBoundsAndNoLineLies) {
     }
 }
 
+// A busy scheduler sends the header of an answer and its body a moment later; the answer is
+// read in full, not taken for none (it was, and then each job it had taken was reported
+// "unknown", "not answering", and the queues after it "not-sent").
+TEST_F(CtlResults, AnAnswerWhoseBodyFollowsItsHeaderLateIsReadInFull) {
+    FreezingRelay relay(a.socketPath(), dir.filePath("relay.sock"));
+    ASSERT_TRUE(relay.listening());
+    relay.pauseAfterHeaders(300ms);
+    const Ctl run = RunCtl({"send", settingsFile, "--server", relay.path(), "--printer", "Quill-01",
+                            "--printer", "Quill-02", "--wait", "60", "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonArray lines = JsonLines(run);
+    ASSERT_EQ(lines.size(), 2) << run.out.toStdString();
+    for (const QJsonValue& line : lines) {
+        EXPECT_EQ(line["result"].toString(), "completed")
+            << line["printer"].toString().toStdString() << ": " << line["reason"].toString().toStdString();
+    }
+}
+
 TEST_F(CtlResults, TheFirstInterruptReportsEveryPrinterAsItStandsAndEndsAsInterrupted) {
     const struct {
         const char* stage;

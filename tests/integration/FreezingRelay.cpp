@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <cstring>
+#include <string_view>
 
 namespace testing_support {
 
@@ -26,6 +27,18 @@ int Occurrences(const std::string& text, const std::string& needle, std::size_t 
     for (std::size_t at = text.find(needle); at < limit; at = text.find(needle, at + 1))
         ++found;
     return found;
+}
+
+constexpr const char* kHeaderEnd = "\r\n\r\n";
+
+bool WriteAll(int fd, const char* bytes, std::size_t size) {
+    for (std::size_t sent = 0; sent < size;) {
+        const ssize_t n = write(fd, bytes + sent, size - sent);
+        if (n <= 0)
+            return false;
+        sent += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 }  // namespace
@@ -120,14 +133,26 @@ void FreezingRelay::pass(int from, int to, bool counted) {
             count(text, text.size() - keep);
             tail = text.substr(text.size() - keep);
         }
-        for (ssize_t sent = 0; sent < got;) {
-            const ssize_t n = write(to, bytes + sent, static_cast<std::size_t>(got - sent));
-            if (n <= 0)
-                return;
-            sent += n;
-        }
+        const std::size_t size = static_cast<std::size_t>(got);
+        if (!(counted ? WriteAll(to, bytes, size) : answer(to, bytes, size)))
+            return;
     }
     shutdown(to, SHUT_WR);
+}
+
+bool FreezingRelay::answer(int to, const char* bytes, std::size_t size) const {
+    // What follows the end of each header waits.
+    const std::string_view text(bytes, size);
+    std::size_t from = 0;
+    for (std::size_t end = text.find(kHeaderEnd); m_pause.load().count() > 0 && end != std::string_view::npos;
+         end = text.find(kHeaderEnd, end + 1)) {
+        const std::size_t through = end + std::strlen(kHeaderEnd);
+        if (!WriteAll(to, bytes + from, through - from))
+            return false;
+        std::this_thread::sleep_for(m_pause.load());
+        from = through;
+    }
+    return WriteAll(to, bytes + from, size - from);
 }
 
 }  // namespace testing_support

@@ -2,9 +2,11 @@
 // A unix socket in front of a scheduler's socket that passes every connection's bytes on both
 // ways and counts the requests it passes. Just before it passes on the request that reaches a
 // given count it calls `freeze` (which stops the scheduler), so that a test stops a scheduler at a
-// known point of a client's conversation: after its listing, in the middle of its jobs.
+// known point of a client's conversation: after its listing, in the middle of its jobs. It can also
+// hold back the rest of every answer for a moment after its header, as a busy scheduler does.
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -30,12 +32,16 @@ public:
     // freeze() once, before passing on the count-th request of the kind.
     void freezeAt(const char* kind, int count, std::function<void()> freeze);
     bool frozen() const { return m_frozen; }
+    // From now on the bytes after the header of each answer follow it only after `pause`.
+    void pauseAfterHeaders(std::chrono::milliseconds pause) { m_pause = pause; }
     // Requests of any kind passed on or held so far.
     int requests() const { return m_requests; }
 
 private:
     void accept();
     void pass(int from, int to, bool counted);
+    // Passes on bytes of answers, holding back what follows each header when asked to.
+    bool answer(int to, const char* bytes, std::size_t size) const;
     void count(const std::string& text, std::size_t limit);
 
     QString m_scheduler;
@@ -51,6 +57,7 @@ private:
     std::function<void()> m_freeze;
     std::atomic<bool> m_frozen = false;
     std::atomic<int> m_requests = 0;
+    std::atomic<std::chrono::milliseconds> m_pause{};
 };
 
 }  // namespace testing_support
