@@ -239,7 +239,9 @@ void Submit(Board& board, std::size_t s, std::size_t d, platform::CupsPrinterSys
         }
         return;
     }
-    if (outcome != platform::CupsPrinterSystem::Outcome::Answered)
+    // A connection that broke off says nothing of the scheduler: the next printer gets a new one.
+    if (outcome != platform::CupsPrinterSystem::Outcome::Answered &&
+        outcome != platform::CupsPrinterSystem::Outcome::Cut)
         board.silent[s] = true;
     if (submission.mayBeQueued) {
         delivery.result = Result::Unknown;
@@ -386,7 +388,9 @@ void CancelUnfinished(SendReport& report, const std::vector<Scheduler>& schedule
                         continue;
                     }
                     if (system->lastOutcome() != Outcome::Answered) {
-                        refusal = silent = SchedulerFailure(*system, schedulers[s], bounds);
+                        refusal = SchedulerFailure(*system, schedulers[s], bounds);
+                        if (system->lastOutcome() != Outcome::Cut)
+                            silent = refusal;
                     } else {
                         refusal = Text(platform::LastCupsError());
                         // Refused, perhaps because it has ended meanwhile.

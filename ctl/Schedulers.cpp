@@ -152,6 +152,8 @@ QString SchedulerFailure(const platform::CupsPrinterSystem& system, const Schedu
             if (bounds.deadline && Clock::now() >= *bounds.deadline)
                 return QStringLiteral("no answer from the scheduler before the wait ran out");
             return QStringLiteral("not answering: no answer within %1 s").arg(Seconds(bounds.timeout));
+        case Outcome::Cut:
+            return QStringLiteral("the connection to the scheduler broke off before its answer");
         case Outcome::Answered:
             break;
     }

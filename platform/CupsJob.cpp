@@ -121,21 +121,27 @@ JobSubmission SubmitRawJob(CupsConnection& connection, const std::string& queue,
         return {0, LastCupsError(), !answered};
     }
     http_t* http = connection.http();
+    // CUPS keeps the Create-Job's success as the last word when the connection broke off after it.
+    const auto failure = [] {
+        return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE
+                   ? std::string("the connection to the scheduler broke off while the document was sent")
+                   : LastCupsError();
+    };
     const char* documentName = record.document.empty() ? nullptr : record.document.c_str();
     if (cupsStartDocument(http, queue.c_str(), created, documentName, CUPS_FORMAT_RAW, 1) !=
         HTTP_STATUS_CONTINUE) {
-        return {0, LastCupsError()};
+        return {0, failure()};
     }
     if (!document.empty() && cupsWriteRequestData(http, reinterpret_cast<const char*>(document.data()),
                                                   document.size()) != HTTP_STATUS_CONTINUE) {
-        return {0, LastCupsError()};
+        return {0, failure()};
     }
     // Not cupsFinishDocument: it says "Success" when no answer came at all.
     ipp_t* response = connection.response("/printers/" + queue);
     const bool taken = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     ippDelete(response);
     if (!taken) {
-        return {0, LastCupsError()};
+        return {0, failure()};
     }
     return {created, {}};
 }

@@ -50,13 +50,17 @@ void CupsPrinterSystem::beginCall() {
 }
 
 void CupsPrinterSystem::endCall(bool noAnswer) {
-    // CUPS at times gives up waiting without asking the connection, and then says "Success".
-    if ((m_connection && m_connection->gaveUp()) || (noAnswer && m_lastOutcome == Outcome::Answered)) {
+    const auto now = std::chrono::steady_clock::now();
+    if (m_connection && m_connection->gaveUp()) {
         m_lastOutcome = Outcome::Unanswered;
+    } else if (noAnswer && m_lastOutcome == Outcome::Answered) {
+        // Without an answer before the time was up, the connection failed; CUPS then says little
+        // ("Success", at times).
+        m_lastOutcome = m_callDeadline && now < *m_callDeadline ? Outcome::Cut : Outcome::Unanswered;
     }
     // An answer cut off half-way would be read as the start of the next one.
-    if (m_lastOutcome == Outcome::Unanswered ||
-        (m_callBound && m_callDeadline && std::chrono::steady_clock::now() >= *m_callDeadline)) {
+    if (m_lastOutcome == Outcome::Unanswered || m_lastOutcome == Outcome::Cut ||
+        (m_callBound && m_callDeadline && now >= *m_callDeadline)) {
         m_connection.reset();
     }
 }

@@ -37,9 +37,10 @@ public:
     // From now on a call that waits for the scheduler gives up as soon as the flag is set.
     void abandonWhen(const std::atomic<bool>* flag);
 
-    // How the last call went: the scheduler answered (yes or no), could not be reached, or did
-    // not answer in time (or the call was abandoned), so that what it was asked may have happened.
-    enum class Outcome { Answered, Unreachable, Unanswered };
+    // How the last call went: the scheduler answered (yes or no), could not be reached, did not
+    // answer in time (or the call was abandoned), or the connection broke off (or the answer could
+    // not be read) in time; after the last two what it was asked may have happened.
+    enum class Outcome { Answered, Unreachable, Unanswered, Cut };
     Outcome lastOutcome() const { return m_lastOutcome; }
 
     // The printer-uuid of every queue the last listing returned: a scheduler that lists one that

@@ -1,6 +1,7 @@
 // bmk540ctl send and printers when schedulers freeze, die, are interrupted or go by several names:
 // every printer's line is the truth as the scheduler later tells it, every run ends within its
 // bounds, and the report has its one shape in every case.
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -195,6 +196,32 @@ TEST_F(CtlResults, AnAnswerWhoseBodyFollowsItsHeaderLateIsReadInFull) {
         EXPECT_EQ(line["result"].toString(), "completed")
             << line["printer"].toString().toStdString() << ": " << line["reason"].toString().toStdString();
     }
+}
+
+// A connection that breaks off in the middle of the jobs costs only the printer it was for: it is
+// not taken for a scheduler that stopped answering, and the others still get their jobs.
+TEST_F(CtlResults, AConnectionThatBreaksOffCostsOnlyItsOwnPrinter) {
+    FreezingRelay relay(a.socketPath(), dir.filePath("relay.sock"));
+    ASSERT_TRUE(relay.listening());
+    relay.cutAt(FreezingRelay::kJobRequest, 5);  // a Create-Job or a document, whichever comes fifth
+    const auto before = Jobs();
+    const Ctl run = RunCtl({"send", settingsFile, "--server", relay.path(), "--all", "--json"});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    QJsonArray lines = JsonLines(run);
+    ASSERT_EQ(lines.size(), kQueues + 1) << run.out.toStdString();
+    qsizetype cut = 0;
+    while (cut < lines.size() && lines.at(cut)["result"].toString() == "sent")
+        ++cut;
+    ASSERT_LT(cut, lines.size());
+    const QString queue = lines.at(cut)["printer"].toString(), reason = lines.at(cut)["reason"].toString();
+    EXPECT_TRUE(reason.startsWith("the connection to the scheduler broke off")) << reason.toStdString();
+    // No job for it prints: none, or the one cancelled for want of its document.
+    EXPECT_TRUE(a.activeJobs(queue).empty()) << queue.toStdString();
+    for (const CupsJobRecord& job : a.completedJobs(queue))
+        EXPECT_EQ(job.state, IPP_JSTATE_CANCELED) << queue.toStdString() << " job " << job.id;
+    lines.removeAt(cut);
+    EXPECT_EQ(lines.size(), kQueues);
+    ExpectTheTruth(lines, before);
 }
 
 TEST_F(CtlResults, TheFirstInterruptReportsEveryPrinterAsItStandsAndEndsAsInterrupted) {

@@ -80,6 +80,13 @@ void FreezingRelay::freezeAt(const char* kind, int count, std::function<void()> 
     m_count = count;
     m_seen = 0;
     m_freeze = std::move(freeze);
+    m_cut = false;
+}
+
+void FreezingRelay::cutAt(const char* kind, int count) {
+    freezeAt(kind, count, {});
+    std::lock_guard lock(m_mutex);
+    m_cut = true;
 }
 
 void FreezingRelay::accept() {
@@ -102,20 +109,23 @@ void FreezingRelay::accept() {
     }
 }
 
-void FreezingRelay::count(const std::string& text, std::size_t limit) {
+bool FreezingRelay::count(const std::string& text, std::size_t limit) {
     m_requests += Occurrences(text, kAnyRequest, limit);
     std::function<void()> freeze;
     {
         std::lock_guard lock(m_mutex);
         if (m_count == 0 || m_frozen)
-            return;
+            return false;
         m_seen += Occurrences(text, m_kind, limit);
         if (m_seen < m_count)
-            return;
-        freeze = m_freeze;
+            return false;
         m_frozen = true;
+        if (m_cut)
+            return true;
+        freeze = m_freeze;
     }
     freeze();
+    return false;
 }
 
 void FreezingRelay::pass(int from, int to, bool counted) {
@@ -130,7 +140,11 @@ void FreezingRelay::pass(int from, int to, bool counted) {
         if (counted) {
             const std::string text = tail + std::string(bytes, static_cast<std::size_t>(got));
             const std::size_t keep = std::min<std::size_t>(text.size(), std::strlen(kJobRequest) - 1);
-            count(text, text.size() - keep);
+            if (count(text, text.size() - keep)) {
+                shutdown(from, SHUT_RDWR);
+                shutdown(to, SHUT_RDWR);
+                return;
+            }
             tail = text.substr(text.size() - keep);
         }
         const std::size_t size = static_cast<std::size_t>(got);

@@ -31,6 +31,8 @@ public:
 
     // freeze() once, before passing on the count-th request of the kind.
     void freezeAt(const char* kind, int count, std::function<void()> freeze);
+    // Instead of passing on the count-th request of the kind, closes its connection both ways.
+    void cutAt(const char* kind, int count);
     bool frozen() const { return m_frozen; }
     // From now on the bytes after the header of each answer follow it only after `pause`.
     void pauseAfterHeaders(std::chrono::milliseconds pause) { m_pause = pause; }
@@ -42,7 +44,8 @@ private:
     void pass(int from, int to, bool counted);
     // Passes on bytes of answers, holding back what follows each header when asked to.
     bool answer(int to, const char* bytes, std::size_t size) const;
-    void count(const std::string& text, std::size_t limit);
+    // Whether the connection is to be cut here.
+    bool count(const std::string& text, std::size_t limit);
 
     QString m_scheduler;
     QString m_path;
@@ -55,6 +58,7 @@ private:
     int m_count = 0;
     int m_seen = 0;
     std::function<void()> m_freeze;
+    bool m_cut = false;
     std::atomic<bool> m_frozen = false;
     std::atomic<int> m_requests = 0;
     std::atomic<std::chrono::milliseconds> m_pause{};
