@@ -246,7 +246,9 @@ void Submit(Board& board, std::size_t s, std::size_t d, platform::CupsPrinterSys
     if (submission.mayBeQueued) {
         delivery.result = Result::Unknown;
         delivery.jobId = submission.createdJobId;
-        delivery.reason = failure + QStringLiteral(": the job may be queued");
+        delivery.reason =
+            failure + (delivery.jobId > 0 ? QStringLiteral(": job %1 may be queued").arg(delivery.jobId)
+                                          : QStringLiteral(": the job may be queued"));
     } else {
         // Nothing was created: a refusal, or a scheduler gone before it was asked for the job.
         delivery.result =

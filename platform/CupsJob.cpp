@@ -289,8 +289,9 @@ std::optional<std::vector<std::uint8_t>> QueryJobDocument(CupsConnection& connec
 }
 
 JobStatus QueryJobStatus(CupsConnection& connection, const std::string& queue, int jobId) {
-    static const std::array<const char*, 4> kWanted = {"job-state", "job-state-reasons",
-                                                       "job-printer-state-message", "time-at-completed"};
+    static const std::array<const char*, 5> kWanted = {"job-state", "job-state-reasons",
+                                                       "job-printer-state-message", "time-at-completed",
+                                                       "number-of-documents"};
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     AddPrinterUri(request, queue);
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
@@ -320,6 +321,9 @@ JobStatus QueryJobStatus(CupsConnection& connection, const std::string& queue, i
                   DescribeReasons(reasons, message), reasons, message};
         if (ipp_attribute_t* completed = ippFindAttribute(response, "time-at-completed", IPP_TAG_INTEGER)) {
             status.completed = ippGetInteger(completed, 0);
+        }
+        if (ipp_attribute_t* documents = ippFindAttribute(response, "number-of-documents", IPP_TAG_INTEGER)) {
+            status.documents = ippGetInteger(documents, 0);
         }
     }
     ippDelete(response);

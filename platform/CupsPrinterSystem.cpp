@@ -136,20 +136,38 @@ JobSubmission CupsPrinterSystem::submitRawJob(const std::string& queue, const st
     int created = 0;
     JobSubmission submission = SubmitRawJob(*m_connection, queue, title, document, record, created);
     if (!submission.accepted() && created > 0) {
-        // The connection stopped in the middle of the document; a job that lost part of its
-        // document must never reach the printer.
+        // The connection stopped in the middle of the document or before its answer; a job that
+        // lost part of its document must never reach the printer.
         const bool gaveUp = m_connection->gaveUp();
         m_connection.reset();
-        if (!connection() || !CancelJob(*m_connection, queue, created)) {
-            submission.mayBeQueued = true;
-            submission.createdJobId = created;
-        }
         if (gaveUp) {
+            if (!connection() || !CancelJob(*m_connection, queue, created)) {
+                submission.mayBeQueued = true;
+                submission.createdJobId = created;
+            }
             m_lastOutcome = Outcome::Unanswered;
+        } else {
+            submission = settleBrokenOff(queue, created, std::move(submission));
         }
     }
     m_noAnswer = submission.mayBeQueued;
     return submission;
+}
+
+JobSubmission CupsPrinterSystem::settleBrokenOff(const std::string& queue, int created,
+                                                 JobSubmission failed) {
+    // The scheduler keeps a document only once it has all of it; whether it has is its to say.
+    const JobStatus found = connection() ? QueryJobStatus(*m_connection, queue, created) : JobStatus{};
+    if (found.documents.value_or(0) > 0) {
+        return {created, {}};
+    }
+    const bool ended = found.state == JobState::NotFound || found.state == JobState::Canceled ||
+                       found.state == JobState::Aborted;
+    if (found.state == JobState::Unknown || (!ended && !CancelJob(*m_connection, queue, created))) {
+        failed.mayBeQueued = true;
+        failed.createdJobId = created;
+    }
+    return failed;
 }
 
 JobStatus CupsPrinterSystem::jobStatus(const std::string& queue, int jobId) {

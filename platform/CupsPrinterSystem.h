@@ -66,6 +66,10 @@ private:
     void endCall(bool noAnswer = false);
     JobSubmission submitRawJob(const std::string& queue, const std::string& title,
                                std::span<const std::uint8_t> document, const JobRecord& record);
+    // The connection broke off after the job was created: on a new one, the job is accepted when
+    // the scheduler has its document, and cancelled when it does not; it may be queued when that
+    // cannot be told.
+    JobSubmission settleBrokenOff(const std::string& queue, int created, JobSubmission failed);
 
     // The open connection to the scheduler in force; nullptr when it cannot be reached.
     http_t* connection();

@@ -54,7 +54,8 @@ struct JobStatus {
     // The same reasons as the spooler's keywords (less "none"), and the message, each alone.
     std::vector<std::string> keywords{};
     std::string message{};
-    std::int64_t completed = 0;  // seconds since 1970 (UTC) when it completed; 0 when not known
+    std::int64_t completed = 0;      // seconds since 1970 (UTC) when it completed; 0 when not known
+    std::optional<int> documents{};  // how many documents it holds, when the spooler says
 };
 
 // A job as the spooler's history keeps it, with the record it carries as it stands there (written
@@ -80,7 +81,9 @@ public:
 
     // One job holding `document` unconverted, without banner pages. A queue that does not exist
     // or does not accept jobs fails before a job is created; a job whose document did not reach
-    // the spooler whole is cancelled and fails. A spooler without a job history drops the record.
+    // the spooler whole is cancelled and fails. When the connection breaks off after the job was
+    // created, the spooler is asked on a new one whether the document reached it: the job is then
+    // accepted as any other. A spooler without a job history drops the record.
     virtual JobSubmission sendRawJob(const std::string& queue, const std::string& title,
                                      std::span<const std::uint8_t> document,
                                      const JobRecord& record = {}) = 0;

@@ -222,6 +222,28 @@ TEST_F(CtlResults, AConnectionThatBreaksOffCostsOnlyItsOwnPrinter) {
     lines.removeAt(cut);
     EXPECT_EQ(lines.size(), kQueues);
     ExpectTheTruth(lines, before);
+
+    // Broken off once the scheduler had the document, before its answer: the job is asked after on
+    // a new connection and followed as any other, and no second job is sent.
+    FreezingRelay late(a.socketPath(), dir.filePath("late.sock"));
+    ASSERT_TRUE(late.listening());
+    late.cutAnswerAt(FreezingRelay::kJobRequest, 2);  // Quill-01's document, after its Create-Job
+    const std::size_t had = Jobs().at("Quill-01");
+    const Ctl followed = RunCtl(
+        {"send", settingsFile, "--server", late.path(), "--printer", "Quill-01", "--wait", "60", "--json"});
+    EXPECT_TRUE(late.frozen());
+    EXPECT_EQ(followed.exitCode, 0) << followed.err.toStdString();
+    const QJsonArray line = JsonLines(followed);
+    ASSERT_EQ(line.size(), 1) << followed.out.toStdString();
+    EXPECT_EQ(line[0]["result"].toString(), "completed") << line[0]["reason"].toString().toStdString();
+    EXPECT_EQ(Jobs().at("Quill-01"), had + 1);
+    const std::vector<CupsJobRecord> done = a.completedJobs("Quill-01");
+    EXPECT_TRUE(std::any_of(done.begin(), done.end(),
+                            [&](const CupsJobRecord& job) {
+                                return job.id == line[0]["jobId"].toInt() &&
+                                       job.state == IPP_JSTATE_COMPLETED;
+                            }))
+        << "job " << line[0]["jobId"].toInt();
 }
 
 TEST_F(CtlResults, TheFirstInterruptReportsEveryPrinterAsItStandsAndEndsAsInterrupted) {

@@ -31,6 +31,16 @@ int Occurrences(const std::string& text, const std::string& needle, std::size_t 
 
 constexpr const char* kHeaderEnd = "\r\n\r\n";
 
+// Where the first status line of an answer that is not "100 Continue" starts; npos for none.
+std::size_t FinalStatusLine(std::string_view text) {
+    static constexpr std::string_view kStatus = "HTTP/1.1 ";
+    for (std::size_t at = text.find(kStatus); at != std::string_view::npos; at = text.find(kStatus, at + 1)) {
+        if (text.substr(at + kStatus.size(), 3) != "100")
+            return at;
+    }
+    return std::string_view::npos;
+}
+
 bool WriteAll(int fd, const char* bytes, std::size_t size) {
     for (std::size_t sent = 0; sent < size;) {
         const ssize_t n = write(fd, bytes + sent, size - sent);
@@ -80,13 +90,19 @@ void FreezingRelay::freezeAt(const char* kind, int count, std::function<void()> 
     m_count = count;
     m_seen = 0;
     m_freeze = std::move(freeze);
-    m_cut = false;
+    m_cut = Cut::None;
 }
 
 void FreezingRelay::cutAt(const char* kind, int count) {
     freezeAt(kind, count, {});
     std::lock_guard lock(m_mutex);
-    m_cut = true;
+    m_cut = Cut::Request;
+}
+
+void FreezingRelay::cutAnswerAt(const char* kind, int count) {
+    freezeAt(kind, count, {});
+    std::lock_guard lock(m_mutex);
+    m_cut = Cut::Answer;
 }
 
 void FreezingRelay::accept() {
@@ -109,23 +125,23 @@ void FreezingRelay::accept() {
     }
 }
 
-bool FreezingRelay::count(const std::string& text, std::size_t limit) {
+FreezingRelay::Cut FreezingRelay::count(const std::string& text, std::size_t limit) {
     m_requests += Occurrences(text, kAnyRequest, limit);
     std::function<void()> freeze;
     {
         std::lock_guard lock(m_mutex);
         if (m_count == 0 || m_frozen)
-            return false;
+            return Cut::None;
         m_seen += Occurrences(text, m_kind, limit);
         if (m_seen < m_count)
-            return false;
+            return Cut::None;
         m_frozen = true;
-        if (m_cut)
-            return true;
+        if (m_cut != Cut::None)
+            return m_cut;
         freeze = m_freeze;
     }
     freeze();
-    return false;
+    return Cut::None;
 }
 
 void FreezingRelay::pass(int from, int to, bool counted) {
@@ -140,23 +156,38 @@ void FreezingRelay::pass(int from, int to, bool counted) {
         if (counted) {
             const std::string text = tail + std::string(bytes, static_cast<std::size_t>(got));
             const std::size_t keep = std::min<std::size_t>(text.size(), std::strlen(kJobRequest) - 1);
-            if (count(text, text.size() - keep)) {
+            const Cut cut = count(text, text.size() - keep);
+            if (cut == Cut::Request) {
                 shutdown(from, SHUT_RDWR);
                 shutdown(to, SHUT_RDWR);
                 return;
             }
+            if (cut == Cut::Answer) {
+                std::lock_guard lock(m_mutex);
+                m_answersToCut.push_back(to);
+            }
             tail = text.substr(text.size() - keep);
         }
         const std::size_t size = static_cast<std::size_t>(got);
-        if (!(counted ? WriteAll(to, bytes, size) : answer(to, bytes, size)))
+        if (!(counted ? WriteAll(to, bytes, size) : answer(from, to, bytes, size)))
             return;
     }
     shutdown(to, SHUT_WR);
 }
 
-bool FreezingRelay::answer(int to, const char* bytes, std::size_t size) const {
-    // What follows the end of each header waits.
+bool FreezingRelay::answer(int scheduler, int to, const char* bytes, std::size_t size) {
     const std::string_view text(bytes, size);
+    if (const std::size_t final = FinalStatusLine(text); final != std::string_view::npos) {
+        std::lock_guard lock(m_mutex);
+        if (std::erase(m_answersToCut, scheduler) > 0) {
+            // What came before it ("100 Continue") may pass.
+            WriteAll(to, bytes, final);
+            shutdown(scheduler, SHUT_RDWR);
+            shutdown(to, SHUT_RDWR);
+            return false;
+        }
+    }
+    // What follows the end of each header waits.
     std::size_t from = 0;
     for (std::size_t end = text.find(kHeaderEnd); m_pause.load().count() > 0 && end != std::string_view::npos;
          end = text.find(kHeaderEnd, end + 1)) {
