@@ -153,8 +153,10 @@ TEST_F(CtlResults, AFrozenSchedulerHoldsNoRunPastItsBoundsAndNoLineLies) {
         ASSERT_TRUE(a.thaw()) << label;
         RecordProperty(label, static_cast<int>(elapsedMs));
 
-        // Each request at most a second (and a moment to let go of it), the wait its own length.
-        EXPECT_LT(elapsedMs, c.wait.isEmpty() ? 3000 : 2000 + 300) << label;
+        // Each request at most a second, the wait its own length; the rest of the limit is the
+        // process starting and ending on a busy machine. A bound not kept costs the 5 s of the
+        // scheduler's --timeout or of the default one.
+        EXPECT_LT(elapsedMs, c.wait.isEmpty() ? 4000 : 3000) << label;
         EXPECT_EQ(run.exitCode, c.exitCode) << label << run.err.toStdString();
         const QJsonObject report = JsonReport(run);
         const QJsonArray lines = report["printers"].toArray();
