@@ -5,20 +5,20 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
-#include <map>
 
+#include "bench/ProgramRuns.h"
 #include "settings/FactoryImage.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/PrivateCupsd.h"
 
 namespace {
 
+using bench::Seconds;
+using bench::Succeeds;
 using testing_support::PrivateCupsd;
 
 constexpr int kQueues = 50;
@@ -72,34 +72,9 @@ bool Ready(benchmark::State& state) {
     return true;
 }
 
-// Whether the program ran and exited 0; its output is read and dropped.
-bool Succeeds(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    const bool ok = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-                    process.exitCode() == 0;
-    benchmark::DoNotOptimize(process.readAll());
-    return ok;
-}
-
-// Seconds per iteration of each benchmark, for the comparison printed at the end.
-std::map<std::string, double>& Seconds() {
-    static std::map<std::string, double> seconds;
-    return seconds;
-}
-
 void Measure(benchmark::State& state, const std::string& name, const std::function<bool()>& once) {
-    if (!Ready(state))
-        return;
-    QElapsedTimer timer;
-    timer.start();
-    for (auto _ : state) {
-        if (!once()) {
-            state.SkipWithError((name + " failed").c_str());
-            return;
-        }
-    }
-    Seconds()[name] = timer.nsecsElapsed() / 1e9 / static_cast<double>(state.iterations());
+    if (Ready(state))
+        bench::TimeEach(state, name, once);
 }
 
 void BM_CtlSendAll(benchmark::State& state) {

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <array>
@@ -12,6 +11,7 @@
 #include <map>
 #include <memory>
 
+#include "bench/ProgramRuns.h"
 #include "settings/FactoryImage.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/CaptureListener.h"
@@ -19,6 +19,8 @@
 
 namespace {
 
+using bench::Seconds;
+using bench::Succeeds;
 using testing_support::CaptureListener;
 using testing_support::PrivateCupsd;
 
@@ -90,26 +92,6 @@ Fleet& FleetOf(int queues) {
     return *fleet;
 }
 
-// Whether the program ran and exited 0; its output is read and dropped.
-bool Succeeds(const QString& program, const QStringList& arguments, const QString& server = {}) {
-    QProcess process;
-    if (!server.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CUPS_SERVER"), server);
-        process.setProcessEnvironment(environment);
-    }
-    process.start(program, arguments);
-    const bool ok = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-                    process.exitCode() == 0;
-    benchmark::DoNotOptimize(process.readAll());
-    return ok;
-}
-
-std::map<std::string, double>& Seconds() {
-    static std::map<std::string, double> seconds;
-    return seconds;
-}
-
 void Measure(benchmark::State& state, const std::string& name,
              const std::function<bool(const Fleet&)>& once) {
     const Fleet& fleet = FleetOf(static_cast<int>(state.range(0)));
@@ -117,16 +99,7 @@ void Measure(benchmark::State& state, const std::string& name,
         state.SkipWithError(fleet.error().c_str());
         return;
     }
-    QElapsedTimer timer;
-    timer.start();
-    for (auto _ : state) {
-        if (!once(fleet)) {
-            state.SkipWithError((name + " failed").c_str());
-            return;
-        }
-    }
-    Seconds()[name + std::to_string(fleet.queues())] =
-        timer.nsecsElapsed() / 1e9 / static_cast<double>(state.iterations());
+    bench::TimeEach(state, name + std::to_string(fleet.queues()), [&] { return once(fleet); });
 }
 
 void BM_CtlStatusAll(benchmark::State& state) {
