@@ -161,15 +161,12 @@ namespace {
 
 // The queue's name from the job's printer URI (".../printers/NAME").
 std::string QueueOfUri(const char* uri) {
-    char scheme[32], user[256], host[256], resource[1024];
-    int port = 0;
-    if (!uri || httpSeparateURI(HTTP_URI_CODING_ALL, uri, scheme, sizeof scheme, user, sizeof user, host,
-                                sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK) {
+    const std::optional<UriParts> parts = uri ? SplitUri(uri) : std::nullopt;
+    if (!parts) {
         return {};
     }
-    const std::string_view path(resource);
-    const std::size_t slash = path.rfind('/');
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    const std::size_t slash = parts->resource.rfind('/');
+    return slash == std::string::npos ? parts->resource : parts->resource.substr(slash + 1);
 }
 
 std::optional<std::string> OptionalText(ipp_attribute_t* attribute) {

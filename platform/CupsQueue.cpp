@@ -10,22 +10,6 @@ namespace platform {
 
 namespace {
 
-struct UriParts {
-    std::string scheme;
-    std::string host;
-    std::string resource;
-};
-
-std::optional<UriParts> SplitUri(const std::string& uri) {
-    char scheme[32], user[256], host[256], resource[1024];
-    int port = 0;
-    if (httpSeparateURI(HTTP_URI_CODING_ALL, uri.c_str(), scheme, sizeof scheme, user, sizeof user, host,
-                        sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK) {
-        return std::nullopt;
-    }
-    return UriParts{scheme, host, resource};
-}
-
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::strlen(prefix), prefix) == 0;
 }
@@ -81,6 +65,16 @@ QueueState StateOf(int state) {
 }
 
 }  // namespace
+
+std::optional<UriParts> SplitUri(const std::string& uri) {
+    char scheme[32], user[256], host[256], resource[1024];
+    int port = 0;
+    if (httpSeparateURI(HTTP_URI_CODING_ALL, uri.c_str(), scheme, sizeof scheme, user, sizeof user, host,
+                        sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK) {
+        return std::nullopt;
+    }
+    return UriParts{scheme, host, resource};
+}
 
 bool CupsQueue::isConnection() const {
     if (type & CUPS_PRINTER_REMOTE) {

@@ -13,6 +13,14 @@
 
 namespace platform {
 
+// The parts of a URI this program looks at; nothing for a text that is not one.
+struct UriParts {
+    std::string scheme;
+    std::string host;
+    std::string resource;
+};
+std::optional<UriParts> SplitUri(const std::string& uri);
+
 struct CupsQueue {
     std::string name;
     std::string deviceUri;
