@@ -232,18 +232,14 @@ std::vector<TextEntry> SwitchEntries(const SettingsImage& image, const Field& f)
     SettingsImage rebuilt = FactoryImage();
     int k = 0;
     for (const SwitchValue& s : SwitchValuesOf(image, msw)) {
-        TextEntry e{s.name, s.label, {}, {}, false};
+        // The panel's word: the country, or a switch it shows.
+        TextEntry e{s.name, s.label, {Kind::Word, s.word, 0, {}}, {}, false};
         if (msw == 0 && k == 0) {
-            e.value.word = CountryName(CountryCode(switches));
             e.factory = CountryCode(switches) == CountryCode(factory);
             k = 3;
         } else {
-            const words::SwitchWords& w =
-                words::kSwitches[static_cast<std::size_t>(msw)][static_cast<std::size_t>(k)];
             const int bit = switches[static_cast<std::size_t>(k)];
-            if (kSwitchUse[static_cast<std::size_t>(msw)][static_cast<std::size_t>(k)] == SwitchUse::Shown)
-                e.value.word = std::string(bit ? w.on : w.off);
-            else
+            if (kSwitchUse[static_cast<std::size_t>(msw)][static_cast<std::size_t>(k)] != SwitchUse::Shown)
                 e.value = {Kind::Number, {}, bit, {}};
             e.factory = bit == factory[static_cast<std::size_t>(k)];
             ++k;
