@@ -42,13 +42,15 @@ QJsonValue OrNull(const QString& text) {
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 
+QStringList Keys(const std::vector<std::string>& keys) {
+    QStringList list;
+    for (const std::string& key : keys)
+        list << QString::fromStdString(key);
+    return list;
+}
+
 QJsonValue DiffersJson(const Row& row) {
-    if (!row.differs)
-        return QJsonValue();
-    QJsonArray keys;
-    for (const std::string& key : *row.differs)
-        keys.append(QString::fromStdString(key));
-    return keys;
+    return row.differs ? QJsonValue(QJsonArray::fromStringList(Keys(*row.differs))) : QJsonValue();
 }
 
 QJsonValue LastJson(const std::optional<platform::HistoryJob>& last) {
@@ -83,10 +85,7 @@ QStringList TextRow(const Row& row) {
     if (row.matches && *row.matches) {
         text << QStringLiteral("matches");
     } else if (row.differs) {
-        QStringList keys;
-        for (const std::string& key : *row.differs)
-            keys << QString::fromStdString(key);
-        text << QStringLiteral("differs: ") + keys.join(QStringLiteral(", "));
+        text << QStringLiteral("differs: ") + Keys(*row.differs).join(QStringLiteral(", "));
     } else if (row.untrusted) {
         text << QStringLiteral("differs (the document kept with the job is not the one its record names)");
     } else if (row.matches) {
