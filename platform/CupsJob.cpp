@@ -17,6 +17,11 @@ void AddPrinterUri(ipp_t* request, const std::string& queue) {
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
 }
 
+// Who asks: the owner of a job it creates, and the user whose jobs it may cancel or read.
+void AddRequestingUser(ipp_t* request) {
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+}
+
 template <std::size_t N>
 void AddRequested(ipp_t* request, const std::array<const char*, N>& names) {
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", static_cast<int>(N),
@@ -57,7 +62,7 @@ int CreateJob(CupsConnection& connection, const std::string& queue, const std::s
               const JobRecord& record, bool& answered) {
     ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
     AddPrinterUri(request, queue);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    AddRequestingUser(request);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
     // The bytes are a printer command: no banner page may come before or after them.
     ippAddString(request, IPP_TAG_JOB, IPP_TAG_NAME, "job-sheets", nullptr, "none");
@@ -150,7 +155,7 @@ bool CancelJob(CupsConnection& connection, const std::string& queue, int jobId) 
     ipp_t* request = ippNewRequest(IPP_OP_CANCEL_JOB);
     AddPrinterUri(request, queue);
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    AddRequestingUser(request);
     ipp_t* response = connection.exchange(request, "/jobs/");
     const bool cancelled = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     ippDelete(response);
@@ -187,7 +192,7 @@ std::optional<std::vector<HistoryJob>> QueryJobHistory(CupsConnection& connectio
                                                        kDigestAttribute};
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    AddRequestingUser(request);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
     AddRequested(request, kWanted);
     ipp_t* response = connection.exchange(request, "/");
@@ -246,7 +251,7 @@ std::optional<std::vector<std::uint8_t>> QueryJobDocument(CupsConnection& connec
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_DOCUMENT);
     AddPrinterUri(request, queue);
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    AddRequestingUser(request);
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "document-number", 1);
     // Not cupsDoIORequest: the document follows the answer, and only a short one is wanted.
     const http_status_t sent = cupsSendRequest(http, request, "/", 0);
