@@ -112,6 +112,8 @@ void MainWindow::createStatusBar() {
         m_statusParts[part]->setObjectName(QLatin1String(names[part]));
         statusBar()->addWidget(m_statusParts[part], stretches[part]);
     }
+    // Its date comes first and matters most; a long file name loses its end, not the date.
+    m_statusParts[2]->setElideMode(Qt::ElideRight);
     statusBar()->setSizeGripEnabled(false);
 }
 

@@ -10,6 +10,11 @@ void ElidedLabel::setFullText(const QString& text) {
     elide();
 }
 
+void ElidedLabel::setElideMode(Qt::TextElideMode mode) {
+    m_mode = mode;
+    elide();
+}
+
 QSize ElidedLabel::minimumSizeHint() const {
     return {0, QLabel::minimumSizeHint().height()};
 }
@@ -20,5 +25,5 @@ void ElidedLabel::resizeEvent(QResizeEvent* event) {
 }
 
 void ElidedLabel::elide() {
-    setText(fontMetrics().elidedText(m_fullText, Qt::ElideMiddle, contentsRect().width()));
+    setText(fontMetrics().elidedText(m_fullText, m_mode, contentsRect().width()));
 }

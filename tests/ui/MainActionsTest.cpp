@@ -148,4 +148,16 @@ TEST(ElidedLabelTest, ALongAddressIsCutInTheMiddleAndWholeInTheTooltip) {
     EXPECT_EQ(label.text(), address);
 }
 
+TEST(ElidedLabelTest, ALastJobCutAtTheEndKeepsItsDate) {
+    ElidedLabel label;
+    label.setElideMode(Qt::ElideRight);
+    label.setFullText(QStringLiteral("Last received: 2026/12/10 15:04  second-floor-settings.dat"));
+    label.resize(
+        label.fontMetrics().horizontalAdvance(QStringLiteral("Last received: 2026/12/10 15:04  sec")), 20);
+    label.show();
+    EXPECT_TRUE(label.text().startsWith(QStringLiteral("Last received: 2026/12/10 15:04")))
+        << label.text().toStdString();
+    EXPECT_TRUE(label.text().endsWith(QChar(0x2026)));
+}
+
 }  // namespace
