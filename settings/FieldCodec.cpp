@@ -10,6 +10,12 @@ int ReadSwitch(const SettingsImage& image, std::size_t offset, int k) {
     return (byte >> bit) & 1;
 }
 
+void WriteSwitch(SettingsImage& image, std::size_t offset, int k, int bit) {
+    const std::size_t at = k <= 4 ? offset : offset + 1;
+    const int mask = 1 << (k <= 4 ? k - 1 : k - 5);
+    image[at] = static_cast<std::uint8_t>(bit ? image[at] | mask : image[at] & ~mask);
+}
+
 void WriteSwitchPair(SettingsImage& image, std::size_t offset, const int (&s)[8]) {
     image[offset] = static_cast<std::uint8_t>(s[0] + 2 * s[1] + 4 * s[2] + 8 * s[3]);
     image[offset + 1] = static_cast<std::uint8_t>(s[4] + 2 * s[5] + 4 * s[6] + 8 * s[7]);

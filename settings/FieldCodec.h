@@ -9,6 +9,8 @@ namespace settings {
 
 // Switch k (1..8) of the switch pair at offset: 1..4 in the first byte, 5..8 in the second.
 int ReadSwitch(const SettingsImage& image, std::size_t offset, int k);
+// Sets switch k (1..8) alone: every other bit of both bytes stays as it is.
+void WriteSwitch(SettingsImage& image, std::size_t offset, int k, int bit);
 // Rebuilds both bytes whole from eight switch values (index 0 = switch 1); bits 4-7 become 0.
 void WriteSwitchPair(SettingsImage& image, std::size_t offset, const int (&switches)[8]);
 

@@ -203,9 +203,7 @@ std::string SetSwitch(SettingsImage& image, SwitchName name, const TextValue& va
         bit = 1;
     if (bit < 0)
         return shown ? "takes " + Quoted(w.off) + " or " + Quoted(w.on) + ", or 0 or 1" : "takes 0 or 1";
-    const std::size_t at = offset + static_cast<std::size_t>(name.k / 4);
-    const int mask = 1 << (name.k % 4);
-    image[at] = static_cast<std::uint8_t>(bit ? image[at] | mask : image[at] & ~mask);
+    WriteSwitch(image, offset, name.k + 1, bit);
     return {};
 }
 
