@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/Translations.h"
-#include "settings/FactoryImage.h"
 #include "settings/FieldValue.h"
 #include "settings/ImageChanges.h"
 
@@ -89,11 +88,10 @@ std::vector<std::string> FieldLines(const SettingsImage& image, const Field& f) 
 }
 
 std::vector<std::string> SeparatorLines(const SettingsImage& image, std::size_t offset) {
-    const std::uint8_t factory = settings::FactoryImage()[offset];
-    if (image[offset] == factory)
+    const std::string words = settings::SeparatorWords(image, offset);
+    if (words.empty())
         return {};
-    return {Key("separator", offset) + Bytes(image, offset, 1, true) + "not the factory " +
-            settings::HexBytes(&factory, 1)};
+    return {Key("separator", offset) + Bytes(image, offset, 1, true) + words};
 }
 
 std::vector<std::string> ChangeLines(const SettingsImage& before, const SettingsImage& after) {

@@ -314,4 +314,9 @@ std::string SeparatorKey(std::size_t offset) {
     return "separator" + std::to_string(offset);
 }
 
+std::string SeparatorWords(const SettingsImage& image, std::size_t offset) {
+    const std::uint8_t factory = FactoryImage()[offset];
+    return image[offset] == factory ? std::string() : "not the factory " + HexBytes(&factory, 1);
+}
+
 }  // namespace settings

@@ -45,5 +45,7 @@ std::string CharBytes(const std::uint8_t* bytes, std::size_t count);
 std::vector<std::size_t> SeparatorOffsets();
 // A separator's key in the text and in what status names: "separator3".
 std::string SeparatorKey(std::size_t offset);
+// A separator's byte in words: "not the factory 2c", or empty as the factory has it.
+std::string SeparatorWords(const SettingsImage& image, std::size_t offset);
 
 }  // namespace settings

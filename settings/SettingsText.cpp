@@ -279,13 +279,9 @@ std::vector<TextEntry> TextEntries(const SettingsImage& image) {
         entries.push_back(std::move(e));
     }
     for (const std::size_t offset : SeparatorOffsets()) {
-        const std::uint8_t factory = FactoryImage()[offset];
-        if (image[offset] != factory)
-            entries.push_back({SeparatorKey(offset),
-                               {},
-                               {Kind::Bytes, {}, 0, {image[offset]}},
-                               "not the factory " + HexBytes(&factory, 1),
-                               false});
+        if (std::string words = SeparatorWords(image, offset); !words.empty())
+            entries.push_back(
+                {SeparatorKey(offset), {}, {Kind::Bytes, {}, 0, {image[offset]}}, std::move(words), false});
     }
     return entries;
 }
