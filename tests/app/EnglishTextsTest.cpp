@@ -1,11 +1,8 @@
 // With the English translation installed nothing the window shows is Japanese: every page, the
 // dialogs, menus, toolbar, status bar, tooltips, list items, the screen reader's names and every
 // message of ui/Messages.h.
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
@@ -54,12 +51,7 @@ QStringList TextsOf(const QWidget* root) {
         AddActions(w->actions(), texts);
         if (auto* label = qobject_cast<const ElidedLabel*>(w))
             texts << label->fullText();
-        if (auto* label = qobject_cast<const QLabel*>(w))
-            texts << label->text();
-        if (auto* button = qobject_cast<const QAbstractButton*>(w))
-            texts << button->text();
-        if (auto* box = qobject_cast<const QGroupBox*>(w))
-            texts << box->title();
+        texts << testing_support::CaptionOf(w);
         if (auto* edit = qobject_cast<const QLineEdit*>(w))
             texts << edit->placeholderText();
         if (auto* list = qobject_cast<const QComboBox*>(w)) {

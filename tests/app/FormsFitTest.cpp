@@ -20,14 +20,8 @@
 namespace {
 
 std::string Describe(const QWidget* w) {
-    QString text;
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        text = label->text();
-    else if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        text = button->text();
-    else if (auto* box = qobject_cast<const QGroupBox*>(w))
-        text = box->title();
-    return (w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\"")).toStdString();
+    return (w->objectName() + QStringLiteral(" \"") + testing_support::CaptionOf(w) + QStringLiteral("\""))
+        .toStdString();
 }
 
 void ExpectTextsFit(QWidget* form) {

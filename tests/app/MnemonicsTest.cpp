@@ -1,7 +1,6 @@
 // In both languages every mnemonic of a page or dialog is its own, and Alt with its letter, a real
 // key event, reaches the control it names. In English none shares a letter with the menu bar
 // either; in Japanese some do, as the panel always had them, and the control wins.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -24,14 +23,10 @@ using platform::Language;
 std::map<QWidget*, QKeySequence> MnemonicsOf(QWidget* form) {
     std::map<QWidget*, QKeySequence> found;
     for (QWidget* w : form->findChildren<QWidget*>()) {
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
-            text = label->text();
-        else if (auto* box = qobject_cast<QGroupBox*>(w))
-            text = box->title();
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            text = button->text();
-        const QKeySequence keys = QKeySequence::mnemonic(text);
+        // A label's mnemonic is its buddy's; one without a buddy has none.
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->buddy())
+            continue;
+        const QKeySequence keys = QKeySequence::mnemonic(testing_support::CaptionOf(w));
         if (!keys.isEmpty() && w->isVisibleTo(form) && w->isEnabled())
             found[w] = keys;
     }

@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
@@ -71,6 +73,16 @@ void TurnWheelOver(QWidget* control, int steps) {
     // As from the window system: the focus the wheel gives, and the way on to the widgets behind.
     QSpontaneKeyEvent::setSpontaneous(&wheel);
     QApplication::instance()->notify(under, &wheel);
+}
+
+QString CaptionOf(const QWidget* widget) {
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (auto* box = qobject_cast<const QGroupBox*>(widget))
+        return box->title();
+    return QString();
 }
 
 }  // namespace testing_support

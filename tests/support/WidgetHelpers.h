@@ -26,6 +26,9 @@ void ChooseComboItem(QWidget* combo, int index);
 // away from the user), delivered as the window system delivers it to the widget under the mouse.
 void TurnWheelOver(QWidget* control, int steps);
 
+// The caption a label, button or group box shows; empty for any other widget.
+QString CaptionOf(const QWidget* widget);
+
 // The named child of a page or window; a missing one ends the test with a clear message.
 template <class T>
 T* Child(const QWidget* parent, const char* name) {
