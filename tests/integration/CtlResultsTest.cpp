@@ -21,7 +21,6 @@
 #include <map>
 
 #include "settings/FactoryImage.h"
-#include "settings/SettingsFile.h"
 #include "tests/integration/CtlProcess.h"
 #include "tests/integration/FreezingRelay.h"
 #include "tests/support/CaptureListener.h"
@@ -69,9 +68,7 @@ protected:
                     a.disable("Quill-Stopped"))
             << a.lastError().toStdString();
         settingsFile = dir.filePath("settings.dat");
-        QFile file(settingsFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                    file.write(SettingsFileBytes(settings::FactoryImage())) == settings::kFileSize);
+        ASSERT_TRUE(WriteSettingsBytes(settingsFile, settings::FactoryImage()));
     }
 
     // Every job the scheduler has had, by queue.

@@ -67,9 +67,7 @@ protected:
         ASSERT_TRUE(a.start({}, true)) << a.lastError().toStdString();
         ASSERT_TRUE(a.addQueue("Quill-A", Uri(printerA), PrivateCupsd::modelPpd())) << Error(a);
         settingsFile = dir.filePath("settings.dat");
-        QFile file(settingsFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                    file.write(SettingsFileBytes(image)) == settings::kFileSize);
+        ASSERT_TRUE(WriteSettingsBytes(settingsFile, image));
     }
     static QString Uri(const CaptureListener& printer) { return QString::fromStdString(printer.deviceUri()); }
     static std::string Error(const PrivateCupsd& cupsd) { return cupsd.lastError().toStdString(); }
@@ -287,10 +285,7 @@ TEST_F(CtlSendAsTheWindow, SendDeliversByteForByteWhatCtrlWDeliversAfterCtrlOOfT
     const std::vector<SettingsImage> crafted = CraftedImages();
     for (std::size_t i = 0; i < crafted.size(); ++i) {
         const QString path = dir.filePath(QStringLiteral("crafted-%1.dat").arg(i));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                    file.write(SettingsFileBytes(crafted[i])) == settings::kFileSize);
-        file.close();
+        ASSERT_TRUE(WriteSettingsBytes(path, crafted[i]));
         LoadAndSendInTheWindow(path, crafted[i]);
         ASSERT_TRUE(printerA.waitForJobs(2 * i + 1, 30s)) << i;
         // The scheduler the window used: CUPS's default, as it is for the command without --server.

@@ -50,8 +50,7 @@ protected:
 
     QString Write(const QString& name, const settings::SettingsImage& image) {
         const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(SettingsFileBytes(image)) > 0);
+        EXPECT_TRUE(WriteSettingsBytes(path, image));
         return path;
     }
 
@@ -174,10 +173,8 @@ TEST(CtlStatusDocument, NamesTheDifferingFieldsWhileTheSchedulerKeepsTheDocument
     QTemporaryDir dir;
     const QString factoryFile = dir.filePath("factory.dat"), otherFile = dir.filePath("other.dat");
     for (const auto& [path, image] :
-         {std::pair{factoryFile, settings::FactoryImage()}, std::pair{otherFile, With({{168, "9"}})}}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(SettingsFileBytes(image)) > 0);
-    }
+         {std::pair{factoryFile, settings::FactoryImage()}, std::pair{otherFile, With({{168, "9"}})}})
+        ASSERT_TRUE(WriteSettingsBytes(path, image));
     for (const bool keep : {true, false}) {
         SCOPED_TRACE(keep ? "documents kept" : "documents removed");
         PrivateCupsd cupsd;

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QDate>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -13,7 +12,6 @@
 #include "platform/ExecutableDirectory.h"
 #include "platform/PrinterSystem.h"
 #include "settings/FactoryImage.h"
-#include "settings/SettingsFile.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/CraftedImages.h"
 #include "tests/support/PrivateCupsd.h"
@@ -37,10 +35,7 @@ TEST(LastSentThroughCups, ASendShowsInTheSelectionAndInTheStatusBar) {
     platform::SetPrinterSystemForTesting(nullptr);
     platform::SetExecutableDirectoryForTesting(dir.path());
     const QString path = dir.filePath(QStringLiteral("office.dat"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                file.write(SettingsFileBytes(settings::FactoryImage())) == settings::kFileSize);
-    file.close();
+    ASSERT_TRUE(WriteSettingsBytes(path, settings::FactoryImage()));
 
     ScriptedUser user;
     MainWindow main;

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,7 +13,6 @@
 #include "platform/ExecutableDirectory.h"
 #include "platform/PrinterSystem.h"
 #include "settings/FactoryImage.h"
-#include "settings/SettingsFile.h"
 #include "tests/integration/CtlProcess.h"
 #include "tests/support/CaptureListener.h"
 #include "tests/support/CraftedImages.h"
@@ -117,10 +115,7 @@ TEST_F(SendThroughCups, RejectingDeletedOrStoppedSchedulerIsNotAvailable) {
 // bmk540ctl status reads it back from the scheduler's history.
 TEST_F(SendThroughCups, SendLeavesARecordThatStatusReads) {
     const QString path = dir.filePath(QStringLiteral("office.dat"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                file.write(SettingsFileBytes(settings::FactoryImage())) == settings::kFileSize);
-    file.close();
+    ASSERT_TRUE(WriteSettingsBytes(path, settings::FactoryImage()));
     user.answerFileDialog(path);
     main->actions().load->trigger();
     for (const bool changed : {false, true}) {

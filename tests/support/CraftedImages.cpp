@@ -1,5 +1,7 @@
 #include "tests/support/CraftedImages.h"
 
+#include <QFile>
+
 #include "settings/FactoryImage.h"
 #include "settings/SettingsFile.h"
 
@@ -43,6 +45,12 @@ QByteArray SettingsFileBytes(const SettingsImage& image) {
     bytes.append(2, '\0');
     bytes.append(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
     return bytes;
+}
+
+bool WriteSettingsBytes(const QString& path, const SettingsImage& image) {
+    const QByteArray bytes = SettingsFileBytes(image);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 std::string FieldText(const settings::SettingsImage& image, std::size_t offset, std::size_t width) {

@@ -2,6 +2,7 @@
 // Settings images and files made for tests: the factory image with bytes replaced, and a set of
 // images that reach every page's edge cases when loaded.
 #include <QByteArray>
+#include <QString>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -22,5 +23,7 @@ std::vector<settings::SettingsImage> CraftedImages();
 
 // The whole settings file of an image: the model's header, then the image.
 QByteArray SettingsFileBytes(const settings::SettingsImage& image);
+// Writes those bytes at path; false unless they were written whole.
+bool WriteSettingsBytes(const QString& path, const settings::SettingsImage& image);
 
 }  // namespace testing_support
