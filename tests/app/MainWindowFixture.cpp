@@ -9,7 +9,7 @@
 #include "platform/ExecutableDirectory.h"
 
 MainWindowTest::MainWindowTest() {
-    printers.addPrinter(ModelPrinter("Quill"));
+    printers.addPrinter(testing_support::ModelPrinter("Quill"));
     platform::SetPrinterSystemForTesting(&printers);
     platform::SetExecutableDirectoryForTesting(dir.path());
     help::SetHelpOpenerForTesting([](const QString&) { return true; });
@@ -20,15 +20,6 @@ MainWindowTest::~MainWindowTest() {
     platform::SetPrinterSystemForTesting(nullptr);
     platform::SetExecutableDirectoryForTesting(QString());
     help::SetHelpOpenerForTesting({});
-}
-
-testing_support::InMemoryPrinter MainWindowTest::ModelPrinter(const std::string& name,
-                                                              const std::string& device) {
-    testing_support::InMemoryPrinter p;
-    p.name = name;
-    p.device = device;
-    p.makeAndModel = "ORV Quillstrike 540QZ7";
-    return p;
 }
 
 void MainWindowTest::StartMainWindow() {

@@ -15,11 +15,6 @@
 class NumericEdit;
 
 class MainWindowTest : public ::testing::Test {
-public:
-    // A printer with the model's driver on a normal device.
-    static testing_support::InMemoryPrinter ModelPrinter(const std::string& name,
-                                                         const std::string& device = "USB001");
-
 protected:
     MainWindowTest();
     ~MainWindowTest() override;

@@ -37,14 +37,6 @@ const QString kOnlyOnFile = QStringLiteral(
 const QString kChooseAnother = QStringLiteral(
     "接続先がFILEのため設定値を送信できません。\nプリンタ設定を変更するか、他のプリンタに変更してください。");
 
-InMemoryPrinter Model(const std::string& name, const std::string& device = "USB001") {
-    InMemoryPrinter printer;
-    printer.name = name;
-    printer.device = device;
-    printer.makeAndModel = "ORV Quillstrike 540QZ7";
-    return printer;
-}
-
 QTreeWidget* List(const QDialog& d) {
     return Child<QTreeWidget>(&d, "printerList");
 }
@@ -81,18 +73,18 @@ protected:
 };
 
 TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedAndEnterTakesThePreselectedRow) {
-    printers.addPrinter(Model("Zeta", "LPT1:"));
-    printers.addPrinter(Model("alpha", "file:"));
-    InMemoryPrinter other = Model("Other");
+    printers.addPrinter(ModelPrinter("Zeta", "LPT1:"));
+    printers.addPrinter(ModelPrinter("alpha", "file:"));
+    InMemoryPrinter other = ModelPrinter("Other");
     other.makeAndModel = "orv quillstrike 540qz7";  // differs only in case: not the model's driver
     printers.addPrinter(other);
-    InMemoryPrinter net = Model("Net", "ipp://printhost/printers/quill");
+    InMemoryPrinter net = ModelPrinter("Net", "ipp://printhost/printers/quill");
     net.server = "printhost";
     printers.addPrinter(net);
-    InMemoryPrinter stopped = Model("Stopped", "IP_10.0.0.9");
+    InMemoryPrinter stopped = ModelPrinter("Stopped", "IP_10.0.0.9");
     stopped.state = platform::QueueState::Stopped;  // still takes jobs: listed
     printers.addPrinter(stopped);
-    InMemoryPrinter closed = Model("Closed");
+    InMemoryPrinter closed = ModelPrinter("Closed");
     closed.acceptingJobs = false;
     printers.addPrinter(closed);
     dialog.startupDone = true;
@@ -119,8 +111,8 @@ TEST_F(PrinterSelect, ListsOnlyTheModelsPrintersSortedAndEnterTakesThePreselecte
 // The history is read beside the listing; a spooler that does not answer for it still lists
 // its printers, with the column empty.
 TEST_F(PrinterSelect, LastCompletedSettingsJobIsShownUnlessTheHistoryDoesNotAnswer) {
-    printers.addPrinter(Model("A"));
-    printers.addPrinter(Model("B"));
+    printers.addPrinter(ModelPrinter("A"));
+    printers.addPrinter(ModelPrinter("B"));
     const std::vector<std::uint8_t> image(190, 0x20);
     const auto sent = platform::SendSettingsJob(printers, "B", image, "/home/kim/office.dat");
     printers.setJobStatus(sent.jobId, {platform::JobState::Completed, {}});
@@ -161,7 +153,7 @@ class PrinterSelectRefusal : public PrinterSelect, public ::testing::WithParamIn
 TEST_P(PrinterSelectRefusal, SaysTheProgramEndsBeforeShowingTheDialog) {
     const Refusal& refusal = GetParam();
     for (std::size_t i = 0; i < refusal.devices.size(); ++i)
-        printers.addPrinter(Model("Q" + std::to_string(i), refusal.devices[i]));
+        printers.addPrinter(ModelPrinter("Q" + std::to_string(i), refusal.devices[i]));
     printers.setListingFails(refusal.listingFails);
     dialog.startupDone = refusal.startupDone;
     user.expectWarning(refusal.text, kCaption);
@@ -181,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrinterSelect, OnePrinterAtStartUpIsTakenWithoutTheDialogAndShownLater) {
-    printers.addPrinter(Model("Quill"));
+    printers.addPrinter(ModelPrinter("Quill"));
     EXPECT_EQ(dialog.run(), Outcome::Chosen);
     EXPECT_EQ(user.dialogsRun(), 0);
     EXPECT_FALSE(dialog.isVisible());
@@ -197,8 +189,8 @@ TEST_F(PrinterSelect, OnePrinterAtStartUpIsTakenWithoutTheDialogAndShownLater) {
 }
 
 TEST_F(PrinterSelect, FileRowAmongTwoKeepsTheDialogAndOverwritesTheNames) {
-    printers.addPrinter(Model("A", "FILE:"));
-    printers.addPrinter(Model("B", "USB001"));
+    printers.addPrinter(ModelPrinter("A", "FILE:"));
+    printers.addPrinter(ModelPrinter("B", "USB001"));
     dialog.startupDone = true;
     user.expectBox(kChooseAnother, kCaption, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
     EXPECT_EQ(run([](QDialog& d) {
@@ -212,8 +204,8 @@ TEST_F(PrinterSelect, FileRowAmongTwoKeepsTheDialogAndOverwritesTheNames) {
 }
 
 TEST_F(PrinterSelect, HeldPrinterIsPreselectedAndEscapeKeepsIt) {
-    printers.addPrinter(Model("A"));
-    printers.addPrinter(Model("B"));
+    printers.addPrinter(ModelPrinter("A"));
+    printers.addPrinter(ModelPrinter("B"));
     // A removed printer falls back to the first row; Tab runs through list, OK and Cancel.
     const std::pair<const char*, int> cases[] = {{"B", 1}, {"Gone", 0}};
     for (const auto& [held, row] : cases) {
@@ -238,8 +230,8 @@ TEST_F(PrinterSelect, HeldPrinterIsPreselectedAndEscapeKeepsIt) {
 }
 
 TEST_F(PrinterSelect, DoubleClickOnARowAcceptsAndWithNothingSelectedNothingIsTaken) {
-    printers.addPrinter(Model("A"));
-    printers.addPrinter(Model("B"));
+    printers.addPrinter(ModelPrinter("A"));
+    printers.addPrinter(ModelPrinter("B"));
     dialog.startupDone = true;
     user.expectWarning(QStringLiteral("プリンタが選択されていません。\nプリンタを選択してください。"),
                        kCaption);
@@ -260,8 +252,8 @@ TEST_F(PrinterSelect, DoubleClickOnARowAcceptsAndWithNothingSelectedNothingIsTak
 
 TEST_F(PrinterSelect, LongConnectionIsElidedInTheMiddleAndShownWholeAsTooltip) {
     const std::string address = "socket://127.0.0.1:9100";
-    printers.addPrinter(Model("Quill", address));
-    printers.addPrinter(Model("Quill-2"));
+    printers.addPrinter(ModelPrinter("Quill", address));
+    printers.addPrinter(ModelPrinter("Quill-2"));
     dialog.startupDone = true;
     run([&](QDialog& d) {
         QTreeWidget* list = List(d);

@@ -13,6 +13,14 @@ PrinterQueue InMemoryPrinter::record() const {
     return {name, server, device, makeAndModel, state, acceptingJobs, stateReason};
 }
 
+InMemoryPrinter ModelPrinter(const std::string& name, const std::string& device) {
+    InMemoryPrinter printer;
+    printer.name = name;
+    printer.device = device;
+    printer.makeAndModel = "ORV Quillstrike 540QZ7";
+    return printer;
+}
+
 InMemoryPrinterSystem::InMemoryPrinterSystem(std::vector<InMemoryPrinter> printers)
     : m_printers(std::move(printers)) {}
 

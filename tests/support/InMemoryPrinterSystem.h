@@ -28,6 +28,9 @@ struct InMemoryPrinter {
     platform::PrinterQueue record() const;
 };
 
+// A printer with the model's driver, on a normal device unless told.
+InMemoryPrinter ModelPrinter(const std::string& name, const std::string& device = "USB001");
+
 struct ReceivedDocument {
     int jobId = 0;
     std::string printerName;
