@@ -126,27 +126,34 @@ JobSubmission SubmitRawJob(CupsConnection& connection, const std::string& queue,
         return {0, LastCupsError(), !answered};
     }
     http_t* http = connection.http();
-    // CUPS keeps the Create-Job's success as the last word when the connection broke off after it.
-    const auto failure = [] {
-        return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE
-                   ? std::string("the connection to the scheduler broke off while the document was sent")
-                   : LastCupsError();
+    // Without an answer of the scheduler's, the words are ours: CUPS's own last error is then at
+    // times the Create-Job's success and at times a word of its own for the broken connection. A
+    // connection that gave up waiting is its caller's to word.
+    const auto failure = [&](bool answered) {
+        return answered || connection.gaveUp()
+                   ? LastCupsError()
+                   : std::string("the connection to the scheduler broke off while the document was sent");
     };
     const char* documentName = record.document.empty() ? nullptr : record.document.c_str();
-    if (cupsStartDocument(http, queue.c_str(), created, documentName, CUPS_FORMAT_RAW, 1) !=
-        HTTP_STATUS_CONTINUE) {
-        return {0, failure()};
+    const http_status_t started =
+        cupsStartDocument(http, queue.c_str(), created, documentName, CUPS_FORMAT_RAW, 1);
+    if (started != HTTP_STATUS_CONTINUE) {
+        return {0, failure(started != HTTP_STATUS_ERROR)};
     }
-    if (!document.empty() && cupsWriteRequestData(http, reinterpret_cast<const char*>(document.data()),
-                                                  document.size()) != HTTP_STATUS_CONTINUE) {
-        return {0, failure()};
+    if (!document.empty()) {
+        const http_status_t written =
+            cupsWriteRequestData(http, reinterpret_cast<const char*>(document.data()), document.size());
+        if (written != HTTP_STATUS_CONTINUE) {
+            return {0, failure(written != HTTP_STATUS_ERROR)};
+        }
     }
     // Not cupsFinishDocument: it says "Success" when no answer came at all.
     ipp_t* response = connection.response("/printers/" + queue);
     const bool taken = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    const std::string refusal = failure(response != nullptr);
     ippDelete(response);
     if (!taken) {
-        return {0, failure()};
+        return {0, refusal};
     }
     return {created, {}};
 }
