@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -22,6 +21,7 @@
 #include "help/HelpViewer.h"
 #include "help/HelpWindow.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ScopedVariable.h"
 #include "ui/Messages.h"
 
 namespace {
@@ -217,7 +217,6 @@ TEST_F(HelpWindowTest, TheHelpFollowsTheUsersLanguageAndIsJapaneseWithoutAnEngli
     InstallHelpFile();
     QFile english(QStringLiteral(BMK540_EN_CHM));
     ASSERT_TRUE(english.copy(TempPath(QStringLiteral("bmk540-en.chm")))) << BMK540_EN_CHM;
-    const auto restore = qScopeGuard([locale = qgetenv("LC_ALL")] { qputenv("LC_ALL", locale); });
     const struct {
         const char* locale;
         bool englishFile;
@@ -231,7 +230,7 @@ TEST_F(HelpWindowTest, TheHelpFollowsTheUsersLanguageAndIsJapaneseWithoutAnEngli
         if (!c.englishFile) {
             ASSERT_TRUE(QFile::remove(TempPath(QStringLiteral("bmk540-en.chm"))));
         }
-        qputenv("LC_ALL", c.locale);
+        const testing_support::ScopedVariable locale("LC_ALL", c.locale);
         StartMainWindow();
         Press(Qt::Key_F1, Qt::NoModifier);
         HelpWindow* help = ShownHelpWindow();

@@ -4,6 +4,7 @@
 #include <QByteArray>
 
 #include "platform/Language.h"
+#include "tests/support/ScopedVariable.h"
 
 using platform::Language;
 
@@ -17,34 +18,14 @@ struct Environment {
     Language expected;
 };
 
-constexpr const char* kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-
 // Sets the four variables for one case and puts back what the test run had.
-class ScopedEnvironment {
-public:
-    explicit ScopedEnvironment(const Environment& e) {
-        const char* values[] = {e.language, e.lcAll, e.lcMessages, e.lang};
-        for (int i = 0; i < 4; ++i) {
-            m_saved[i] = qgetenv(kVariables[i]);
-            m_wasSet[i] = qEnvironmentVariableIsSet(kVariables[i]);
-            if (values[i])
-                qputenv(kVariables[i], values[i]);
-            else
-                qunsetenv(kVariables[i]);
-        }
-    }
-    ~ScopedEnvironment() {
-        for (int i = 0; i < 4; ++i) {
-            if (m_wasSet[i])
-                qputenv(kVariables[i], m_saved[i]);
-            else
-                qunsetenv(kVariables[i]);
-        }
-    }
-
-private:
-    QByteArray m_saved[4];
-    bool m_wasSet[4] = {};
+struct ScopedEnvironment {
+    explicit ScopedEnvironment(const Environment& e)
+        : language("LANGUAGE", e.language),
+          lcAll("LC_ALL", e.lcAll),
+          lcMessages("LC_MESSAGES", e.lcMessages),
+          lang("LANG", e.lang) {}
+    testing_support::ScopedVariable language, lcAll, lcMessages, lang;
 };
 
 }  // namespace

@@ -7,35 +7,16 @@
 #include <QTemporaryDir>
 
 #include "platform/SingleInstance.h"
+#include "tests/support/ScopedVariable.h"
 
 namespace {
 
-class Environment {
-public:
-    Environment(const char* name, const QString& value)
-        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name)) {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value.toUtf8());
-    }
-    ~Environment() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-    bool m_had;
-};
+using testing_support::ScopedVariable;
 
 TEST(SingleInstanceLock, OneCopyPerSessionInADirectoryOnlyTheUserCanWrite) {
     QTemporaryDir runtime;  // 0700, the user's own
-    Environment xdg("XDG_RUNTIME_DIR", runtime.path());
-    Environment display("DISPLAY", QStringLiteral(":1"));
+    ScopedVariable xdg("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    ScopedVariable display("DISPLAY", ":1");
     platform::SingleInstance first(QStringLiteral("bmk540-test"));
     ASSERT_TRUE(first.acquire());
     EXPECT_TRUE(first.warning().isEmpty());
@@ -46,7 +27,7 @@ TEST(SingleInstanceLock, OneCopyPerSessionInADirectoryOnlyTheUserCanWrite) {
     EXPECT_TRUE(second.warning().contains(QStringLiteral("already running")))
         << second.warning().toStdString();
 
-    Environment otherDisplay("DISPLAY", QStringLiteral(":2"));
+    ScopedVariable otherDisplay("DISPLAY", ":2");
     platform::SingleInstance onOtherDisplay(QStringLiteral("bmk540-test"));
     EXPECT_TRUE(onOtherDisplay.acquire());
 }
@@ -67,9 +48,9 @@ TEST(SingleInstanceLock, APlaceAnotherAccountCouldPrepareIsNeverUsed) {
         lock.write("1\nbmk540-test\n\n");  // process 1 is always alive
     }
 
-    Environment xdg("XDG_RUNTIME_DIR", shared.path());
-    Environment tmp("TMPDIR", shared.path());
-    Environment display("DISPLAY", QStringLiteral(":1"));
+    ScopedVariable xdg("XDG_RUNTIME_DIR", shared.path().toUtf8());
+    ScopedVariable tmp("TMPDIR", shared.path().toUtf8());
+    ScopedVariable display("DISPLAY", ":1");
     platform::SingleInstance instance(QStringLiteral("bmk540-test"));
     EXPECT_TRUE(instance.acquire());
     EXPECT_TRUE(instance.warning().contains(QStringLiteral("running without")))
